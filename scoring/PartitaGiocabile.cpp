@@ -1,0 +1,49 @@
+#include "scoring/PartitaGiocabile.h"
+
+#include "engine/Mazzo.h"
+
+namespace quintello {
+
+namespace {
+
+constexpr int kCarteDiUnGiro = 2 * kCarteMano;
+
+bool LuoghiNoti(const Carte& carte) {
+  bool noti = true;
+  carte.PerOgniCarta([&](Carta, int16_t luogo) {
+    noti = noti && (luogo == Mazzo || (luogo >= Terra && luogo <= ScopaUtente));
+  });
+  return noti;
+}
+
+// Slots up to and including the first empty one list the user's cards.
+bool SlotCoerenti(const StatoPartita& stato) {
+  int slot = 0;
+  bool coerenti = true;
+  stato.carte.PerOgniCarta([&](Carta c, int16_t luogo) {
+    if (luogo != ManoUtente) return;
+    coerenti = coerenti && slot < kPostiMano && stato.SlotUtente(slot) == c;
+    ++slot;
+  });
+  if (coerenti && slot < kPostiMano) coerenti = stato.SlotUtente(slot) == Carta{kSlotVuoto, kSlotVuoto};
+  return coerenti;
+}
+
+bool SelezioneValida(const StatoPartita& stato, const FlagFinestra& flag) {
+  const int slot = stato.cartaselezionata;
+  if (slot < -1 || slot >= kPostiMano) return false;
+  return !flag.giocatautente || (slot >= 0 && slot < stato.carte.Conta(ManoUtente));
+}
+
+}  // namespace
+
+bool PartitaGiocabile(const StatoPartita& stato, const FlagFinestra& flag) {
+  const Carte& carte = stato.carte;
+  return LuoghiNoti(carte) && carte.Conta(ManoPC) <= kPostiMano &&
+         carte.Conta(ManoUtente) <= kPostiMano && carte.Conta(Terra) <= kPostiTerra &&
+         SlotCoerenti(stato) && SelezioneValida(stato, flag) &&
+         (stato.mazziere == 0 || stato.mazziere == 1) && flag.giocatautente != flag.procedi &&
+         carte.Conta(Mazzo) % kCarteDiUnGiro == 0;
+}
+
+}  // namespace quintello

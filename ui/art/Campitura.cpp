@@ -1,0 +1,46 @@
+#include "Campitura.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+#include "Colori.h"
+
+namespace quintello {
+
+void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento, qreal tratto) {
+  p.setBrush(riempimento);
+  if (tratto > 0) {
+    p.setPen(QPen(coloreInchiostro, tratto, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  } else {
+    p.setPen(Qt::NoPen);
+  }
+  p.drawPath(forma);
+}
+
+void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(colore, tratto, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(linea);
+}
+
+QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry) {
+  QPainterPath forma;
+  forma.addEllipse(centro, rx, ry);
+  return forma;
+}
+
+QPainterPath Poligono(std::initializer_list<QPointF> punti) {
+  QPainterPath forma;
+  forma.addPolygon(QPolygonF(QList<QPointF>(punti)));
+  forma.closeSubpath();
+  return forma;
+}
+
+QPainterPath Specchia(const QPainterPath& forma, qreal asse) {
+  QTransform t;
+  t.translate(2 * asse, 0);
+  t.scale(-1, 1);
+  return t.map(forma);
+}
+
+}  // namespace quintello

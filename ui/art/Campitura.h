@@ -1,0 +1,23 @@
+// Flat colour with a dark outline: the one brush stroke the whole deck is made of.
+#pragma once
+
+#include <QBrush>
+#include <QPainterPath>
+
+class QPainter;
+
+namespace quintello {
+
+// Outline width in logical pixels; thin enough for 1x, still visible.
+inline constexpr qreal kTratto = 0.7;
+inline constexpr qreal kTrattoFine = 0.45;
+
+void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
+              qreal tratto = kTratto);
+void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto);
+QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry);
+QPainterPath Poligono(std::initializer_list<QPointF> punti);
+// The same shape reflected about the vertical line x = asse.
+QPainterPath Specchia(const QPainterPath& forma, qreal asse);
+
+}  // namespace quintello

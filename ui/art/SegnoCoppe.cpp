@@ -1,0 +1,67 @@
+// Cups: a golden goblet with a red rim, drawn in a unit box and scaled to its height.
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "Campitura.h"
+#include "Colori.h"
+#include "Segni.h"
+
+namespace quintello {
+namespace {
+
+// The goblet's parts, in units of its height, centred on the origin.
+QPainterPath Calice() {
+  QPainterPath calice;
+  calice.moveTo(-0.36, -0.40);
+  calice.cubicTo(-0.36, -0.12, -0.20, 0.02, -0.06, 0.05);
+  calice.lineTo(0.06, 0.05);
+  calice.cubicTo(0.20, 0.02, 0.36, -0.12, 0.36, -0.40);
+  calice.closeSubpath();
+  return calice;
+}
+
+QPainterPath Piede() {
+  QPainterPath piede;
+  piede.moveTo(-0.05, 0.04);
+  piede.lineTo(-0.05, 0.27);
+  piede.cubicTo(-0.08, 0.37, -0.24, 0.39, -0.27, 0.45);
+  piede.lineTo(0.27, 0.45);
+  piede.cubicTo(0.24, 0.39, 0.08, 0.37, 0.05, 0.27);
+  piede.lineTo(0.05, 0.04);
+  piede.closeSubpath();
+  return piede;
+}
+
+QLinearGradient Lucentezza(const QTransform& t) {
+  QLinearGradient oro(t.map(QPointF(-0.36, 0)), t.map(QPointF(0.36, 0)));
+  oro.setColorAt(0, coloreOroScuro);
+  oro.setColorAt(0.35, coloreOroChiaro);
+  oro.setColorAt(0.6, coloreOro);
+  oro.setColorAt(1, coloreOroScuro);
+  return oro;
+}
+
+}  // namespace
+
+void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza) {
+  QTransform t;
+  t.translate(centro.x(), centro.y());
+  t.scale(altezza, altezza);
+  const qreal tratto = altezza > 50 ? 1.0 : kTratto;
+  const QLinearGradient oro = Lucentezza(t);
+
+  Campisci(p, t.map(Piede()), oro, tratto);
+  Campisci(p, t.map(Ellisse({0, 0.45}, 0.27, 0.045)), coloreRosso, tratto);
+  Campisci(p, t.map(Ellisse({0, 0.15}, 0.12, 0.05)), coloreRosso, kTrattoFine);
+  Campisci(p, t.map(Calice()), oro, tratto);
+
+  QPainterPath fregio;
+  fregio.moveTo(-0.33, -0.25);
+  fregio.quadTo(0, -0.17, 0.33, -0.25);
+  Traccia(p, t.map(fregio), coloreRosso, altezza * 0.035);
+
+  Campisci(p, t.map(Ellisse({0, -0.40}, 0.38, 0.075)), coloreRosso, tratto);
+  Campisci(p, t.map(Ellisse({0, -0.405}, 0.29, 0.042)), coloreRossoScuro, kTrattoFine);
+}
+
+}  // namespace quintello

@@ -1,0 +1,80 @@
+// Coins: a golden disc, a red inner ring, a rosette at the heart.
+#include <QPainter>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include "Campitura.h"
+#include "Colori.h"
+#include "Segni.h"
+
+namespace quintello {
+namespace {
+
+QRadialGradient Doratura(QPointF centro, qreal raggio) {
+  QRadialGradient oro(centro - QPointF(raggio * 0.3, raggio * 0.35), raggio * 1.35);
+  oro.setColorAt(0, coloreOroChiaro);
+  oro.setColorAt(0.55, coloreOro);
+  oro.setColorAt(1, coloreOroScuro);
+  return oro;
+}
+
+void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali, const QColor& colore) {
+  QPainterPath petalo;
+  petalo.moveTo(0, 0);
+  petalo.quadTo(raggio * 0.5, -raggio * 0.36, raggio, 0);
+  petalo.quadTo(raggio * 0.5, raggio * 0.36, 0, 0);
+  QPainterPath rosetta;
+  for (int i = 0; i < petali; ++i) {
+    QTransform giro;
+    giro.translate(centro.x(), centro.y());
+    giro.rotate(360.0 * i / petali - 90);
+    rosetta.addPath(giro.map(petalo));
+  }
+  Campisci(p, rosetta, colore, kTrattoFine);
+  Campisci(p, Ellisse(centro, raggio * 0.28, raggio * 0.28), coloreOroChiaro, kTrattoFine);
+}
+
+void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
+  Campisci(p, Ellisse(c, r, r), Doratura(c, r), r > 14 ? 1.0 : kTratto);
+  const QPainterPath anello = Ellisse(c, r * 0.8, r * 0.8).subtracted(Ellisse(c, r * 0.64, r * 0.64));
+  Campisci(p, anello, coloreRosso, kTrattoFine);
+  DisegnaRosetta(p, c, r * 0.58, petali, coloreRosso);
+}
+
+}  // namespace
+
+void DisegnaDenaro(QPainter& p, QPointF centro, qreal raggio) {
+  DisegnaDisco(p, centro, raggio, 8);
+}
+
+void DisegnaDenaroPregiato(QPainter& p, QPointF centro, qreal raggio) {
+  DisegnaRaggiera(p, centro, raggio * 0.9, raggio * 1.28, 16);
+  DisegnaDisco(p, centro, raggio, 12);
+  // A beaded ring between rim and red band marks the prized coin even at 1x.
+  const int perle = 16;
+  for (int i = 0; i < perle; ++i) {
+    const qreal a = 2 * M_PI * (i + 0.5) / perle;
+    const QPointF q = centro + QPointF(qCos(a), qSin(a)) * raggio * 0.9;
+    Campisci(p, Ellisse(q, raggio * 0.06, raggio * 0.06), coloreRossoScuro, 0);
+  }
+}
+
+void DisegnaRaggiera(QPainter& p, QPointF centro, qreal interno, qreal esterno, int punte) {
+  QPainterPath oro;
+  QPainterPath rosso;
+  for (int i = 0; i < punte; ++i) {
+    const qreal a = 2 * M_PI * i / punte;
+    const qreal mezzo = M_PI / punte * 0.75;
+    const qreal lungo = (i % 2 == 0) ? esterno : interno + (esterno - interno) * 0.7;
+    QPainterPath raggio;
+    raggio.moveTo(centro + QPointF(qCos(a - mezzo), qSin(a - mezzo)) * interno);
+    raggio.lineTo(centro + QPointF(qCos(a), qSin(a)) * lungo);
+    raggio.lineTo(centro + QPointF(qCos(a + mezzo), qSin(a + mezzo)) * interno);
+    raggio.closeSubpath();
+    (i % 2 == 0 ? oro : rosso).addPath(raggio);
+  }
+  Campisci(p, rosso, coloreRosso, kTrattoFine);
+  Campisci(p, oro, coloreOro, kTrattoFine);
+}
+
+}  // namespace quintello
