@@ -1,0 +1,115 @@
+#include "Copione.h"
+
+#include <map>
+
+#include "FinestraRegistrata.h"
+#include "engine/Gioco.h"
+#include "scoring/FormatoSalvataggio.h"
+
+namespace quintello {
+
+namespace {
+
+using Gestore = void (Gioco::*)();
+
+// The menu items and buttons, each the handler the window would call.
+const std::map<std::string_view, Gestore>& Voci() {
+  static const std::map<std::string_view, Gestore> voci{
+      {"giocatautente", &Gioco::giocatautente_Click},
+      {"procedi", &Gioco::procedi_Click},
+      {"newpart", &Gioco::newpart_Click},
+      {"salva", &Gioco::salva_Click},
+      {"carica", &Gioco::carica_Click},
+      {"esci", &Gioco::esci_Click},
+      {"sette", &Gioco::sette_Click},
+      {"undici", &Gioco::undici_Click},
+      {"sedici", &Gioco::sedici_Click},
+      {"ventuno", &Gioco::ventuno_Click},
+      {"Info", &Gioco::Info_Click},
+      {"mnuDona", &Gioco::mnuDona_Click},
+  };
+  return voci;
+}
+
+bool Spazio(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view Ripulita(std::string_view s) {
+  while (!s.empty() && Spazio(s.front())) s.remove_prefix(1);
+  while (!s.empty() && Spazio(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::optional<Comando> LeggiRiga(std::string_view riga) {
+  const std::size_t spazio = riga.find_first_of(" \t");
+  Comando c;
+  c.nome = riga.substr(0, spazio);
+  const std::string_view argomento =
+      spazio == std::string_view::npos ? std::string_view{} : Ripulita(riga.substr(spazio));
+  if (c.nome == "user") {
+    if (argomento.size() != 1 || argomento[0] < '0' || argomento[0] > '2') return std::nullopt;
+    c.indice = argomento[0] - '0';
+    return c;
+  }
+  if (c.nome == "file") {
+    if (argomento.empty()) return std::nullopt;
+    c.percorso = argomento;
+    return c;
+  }
+  const bool senzaArgomento = Voci().contains(c.nome) || c.nome == "si" || c.nome == "no" ||
+                              c.nome == "stato";
+  if (!senzaArgomento || !argomento.empty()) return std::nullopt;
+  return c;
+}
+
+}  // namespace
+
+std::string Comando::Testo() const {
+  if (nome == "user") return nome + " " + std::to_string(indice);
+  if (nome == "file") return nome + " " + percorso;
+  return nome;
+}
+
+std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore) {
+  std::vector<Comando> comandi;
+  int numero = 0;
+  while (!testo.empty()) {
+    const std::size_t fine = testo.find('\n');
+    const std::string_view riga = Ripulita(testo.substr(0, fine));
+    testo.remove_prefix(fine == std::string_view::npos ? testo.size() : fine + 1);
+    ++numero;
+    if (riga.empty() || riga.front() == '#') continue;
+    std::optional<Comando> comando = LeggiRiga(riga);
+    if (!comando) {
+      errore = "riga " + std::to_string(numero) + ": comando sconosciuto o argomento errato: " +
+               std::string(riga);
+      return std::nullopt;
+    }
+    comandi.push_back(std::move(*comando));
+  }
+  return comandi;
+}
+
+void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
+                   std::string& uscita) {
+  const FlagFinestra& flag = finestra.Flag();
+  if (comando.nome == "si" || comando.nome == "no") {
+    finestra.AccodaRisposta(comando.nome == "si" ? Risposta::Si : Risposta::No);
+  } else if (comando.nome == "file") {
+    finestra.AccodaFile(comando.percorso);
+  } else if (comando.nome == "stato") {
+    uscita += ScriviPartita(gioco.stato, flag);
+  } else if (comando.nome == "user") {
+    if (gioco.UserCliccabile(comando.indice)) {
+      gioco.user_Click(comando.indice);
+    } else {
+      finestra.Ignorato(comando.Testo());
+    }
+  } else if ((comando.nome == "giocatautente" && !flag.giocatautente) ||
+             (comando.nome == "procedi" && !flag.procedi)) {
+    finestra.Ignorato(comando.Testo());
+  } else {
+    (gioco.*Voci().at(comando.nome))();
+  }
+}
+
+}  // namespace quintello

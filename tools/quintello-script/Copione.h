@@ -1,0 +1,30 @@
+// The script language of the headless driver: one command a line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintello {
+
+class Gioco;
+class FinestraRegistrata;
+
+struct Comando {
+  std::string nome;      // "user", "procedi", "file", ...
+  int indice = 0;        // for `user`
+  std::string percorso;  // for `file`
+  std::string Testo() const;  // the command in its normal form: "user 2"
+};
+
+// Reads a whole script. Blank lines and lines starting with '#' are skipped;
+// on an unknown command or a bad argument, `errore` names the line.
+std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore);
+
+// Carries out one command on the game, as the window would on that click.
+// `stato` prints the saved-game lines to `uscita`.
+void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
+                   std::string& uscita);
+
+}  // namespace quintello
