@@ -14,7 +14,8 @@ inline constexpr QRect kStatusBar{0, 495, 794, 17};
 
 inline constexpr QRect kCommand1{512, 8, 265, 25};
 inline constexpr QRect kCommand2{512, 464, 265, 25};
-inline constexpr QRect kOk{584, 208, 113, 73};  // giocatautente and procedi, one over the other
+inline constexpr QRect kBottoneOk{584, 208, 113,
+                                  73};  // giocatautente and procedi, one over the other
 inline constexpr QRect kFrame1{8, 8, 489, 465};
 
 inline constexpr QSize kImmagineCarta{74, 130};
@@ -35,7 +36,9 @@ inline constexpr QPoint kPrimoPC{509, 40};
 inline constexpr QPoint kPrimaShape2{504, 312};
 
 // Place i of a row of places, or of the table's grid of five columns.
-inline constexpr QPoint InFila(QPoint primo, int i) { return primo + QPoint(kPassoColonna * i, 0); }
+inline constexpr QPoint InFila(QPoint primo, int i) {
+  return primo + QPoint(kPassoColonna * i, 0);
+}
 inline constexpr QPoint InGriglia(QPoint primo, int i) {
   return primo + QPoint(kPassoColonna * (i % kColonneTerra), kPassoRiga * (i / kColonneTerra));
 }

@@ -1,0 +1,39 @@
+#include "ui/Applicazione.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QTranslator>
+#include <array>
+
+#include "engine/Finestra.h"
+#include "ui/art/IconaQuintello.h"
+
+namespace quintello::ui {
+
+namespace {
+
+constexpr std::array kLatiIcona{16, 32, 48, 64, 128};
+const QString kTraduzioniQt = QStringLiteral("qtbase_it");
+
+QIcon IconaProgramma() {
+  QIcon icona;
+  for (int lato : kLatiIcona) icona.addPixmap(QPixmap::fromImage(ImmagineIcona(lato)));
+  return icona;
+}
+
+}  // namespace
+
+void PreparaApplicazione(QApplication& applicazione) {
+  QApplication::setApplicationName(QString::fromLatin1(kTitoloApplicazione));
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  auto* traduzioni = new QTranslator(&applicazione);
+  if (traduzioni->load(kTraduzioniQt, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(traduzioni);
+  }
+  QApplication::setWindowIcon(IconaProgramma());
+}
+
+}  // namespace quintello::ui

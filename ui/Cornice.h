@@ -1,0 +1,26 @@
+// A coloured rectangular frame drawn over the cards: the Shape1 and Shape2 marks.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace quintello::ui {
+
+class Cornice : public QWidget {
+  Q_OBJECT
+
+ public:
+  Cornice(QColor colore, int spessore, QWidget* parent);
+
+  QColor colore() const { return colore_; }
+  int spessore() const { return spessore_; }
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+
+ private:
+  QColor colore_;
+  int spessore_;
+};
+
+}  // namespace quintello::ui

@@ -1,0 +1,361 @@
+#include "ui/FinestraPrincipale.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "engine/Generatore.h"
+#include "engine/Gioco.h"
+#include "ui/Colori.h"
+#include "ui/Cornice.h"
+#include "ui/DialogoFile.h"
+#include "ui/Disposizione.h"
+#include "ui/LaunchBrowser.h"
+#include "ui/MsgBox.h"
+#include "ui/PostoCarta.h"
+
+namespace quintello::ui {
+
+namespace {
+
+const QString kTestoOk = QStringLiteral("Ok");
+const QString kDonazione = QStringLiteral("Ti piace questo programma? Fai una donazione!");
+const QString kStileDonazione = QStringLiteral(
+    "QPushButton { background-color: rgb(0, 255, 0); border: 2px outset rgb(0, 192, 0); }"
+    "QPushButton:pressed { border-style: inset; }"
+    "QPushButton:focus { border-color: rgb(0, 96, 0); }");
+
+// What a screen reader says for the buttons, whose captions say little alone.
+const QString kAccessibileGioca = QStringLiteral("Ok, gioca la carta scelta");
+const QString kAccessibileProcedi = QStringLiteral("Ok, continua");
+const QString kAccessibileDonazione = QStringLiteral("Fai una donazione");
+
+constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
+constexpr qreal kPassoCarattere = 0.5;
+constexpr qreal kCarattereMinimo = 6;
+
+// The captions were laid out for a narrower font than Linux desktops use: a caption
+// that does not fit its button gets a smaller font rather than losing its ends.
+void AdattaCarattere(QPushButton* bottone) {
+  QFont carattere = bottone->font();
+  const int spazio = bottone->width() - 2 * kMargineTesto;
+  while (QFontMetrics(carattere).horizontalAdvance(bottone->text()) > spazio &&
+         carattere.pointSizeF() - kPassoCarattere >= kCarattereMinimo) {
+    carattere.setPointSizeF(carattere.pointSizeF() - kPassoCarattere);
+  }
+  bottone->setFont(carattere);
+}
+
+struct VoceObiettivo {
+  const char* testo;
+  const char* nome;
+  void (Gioco::*click)();
+};
+constexpr std::array<VoceObiettivo, kObiettivi> kVociObiettivo{{
+    {"7", "sette", &Gioco::sette_Click},
+    {"11", "undici", &Gioco::undici_Click},
+    {"16", "sedici", &Gioco::sedici_Click},
+    {"21", "ventuno", &Gioco::ventuno_Click},
+}};
+
+QString Indicizzato(const char* nome, int indice) {
+  return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(indice);
+}
+
+void ColoraSfondo(QWidget* widget, QColor colore) {
+  QPalette colori = widget->palette();
+  colori.setColor(QPalette::Window, colore);
+  widget->setPalette(colori);
+  widget->setAutoFillBackground(true);
+}
+
+template <std::size_t N>
+void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta carta) {
+  if (indice >= static_cast<int>(N)) return;  // more cards than places: never out of range
+  posti[indice]->MostraCarta(carta);
+  posti[indice]->show();
+}
+
+}  // namespace
+
+FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte)
+    : risposte(std::move(risposte)) {
+  setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
+  ColoraSfondo(this, palette().color(QPalette::Button));
+  createControls();
+  createMenus();
+  createStatusBar();
+  fixSize();
+  gioco_ = std::make_unique<Gioco>(*this, seme ? *seme : Generatore::SemeCasuale());
+  gioco_->Form_Load();
+}
+
+FinestraPrincipale::~FinestraPrincipale() = default;
+
+void FinestraPrincipale::createControls() {
+  auto* area = new QWidget(this);
+  area->setFixedSize(kAreaControlli.size());
+  setCentralWidget(area);
+  createTable(area);
+  createHands(area);
+  createButtons(area);
+}
+
+void FinestraPrincipale::createTable(QWidget* area) {
+  auto* frame = new QFrame(area);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setFrameShape(QFrame::NoFrame);
+  frame->setGeometry(kFrame1);
+  ColoraSfondo(frame, kVerdeTavolo);
+  for (int i = 0; i < kPostiTerra; ++i) {
+    terra_[i] = NuovoPosto(frame, Indicizzato("terra", i), InGriglia(kPrimaTerra, i));
+  }
+  // Created after the cards, so drawn over them.
+  for (int i = 0; i < kPostiTerra; ++i) {
+    shape1_[i] = NuovaCornice(frame, i == 0 ? kCianoChiaro : kCiano, Indicizzato("Shape1", i),
+                              InGriglia(kPrimaShape1, i));
+  }
+}
+
+void FinestraPrincipale::createHands(QWidget* area) {
+  for (int i = 0; i < kPostiMano; ++i) {
+    pc_[i] = NuovoPosto(area, Indicizzato("pc", i), InFila(kPrimoPC, i));
+  }
+  for (int i = 0; i < kPostiMano; ++i) {
+    user_[i] = NuovoPosto(area, Indicizzato("user", i), InFila(kPrimoUser, i));
+    connect(user_[i], &PostoCarta::cliccato, this, [this, i] { ClickUser(i); });
+  }
+  for (int i = 0; i < kPostiMano; ++i) {
+    shape2_[i] = NuovaCornice(area, kRosso, Indicizzato("Shape2", i), InFila(kPrimaShape2, i));
+  }
+}
+
+void FinestraPrincipale::createButtons(QWidget* area) {
+  QPushButton* command1 =
+      NuovoBottone(area, QStringLiteral("Command1"), kDonazione, kCommand1, &Gioco::Command1_Click);
+  QPushButton* command2 =
+      NuovoBottone(area, QStringLiteral("Command2"), kDonazione, kCommand2, &Gioco::Command2_Click);
+  for (QPushButton* donazione : {command1, command2}) {
+    donazione->setStyleSheet(kStileDonazione);
+    AdattaCarattere(donazione);
+    donazione->setAccessibleName(kAccessibileDonazione);
+  }
+  giocatautente_ = NuovoBottone(area, QStringLiteral("giocatautente"), kTestoOk, kBottoneOk,
+                                &Gioco::giocatautente_Click);
+  giocatautente_->setAccessibleName(kAccessibileGioca);
+  procedi_ =
+      NuovoBottone(area, QStringLiteral("procedi"), kTestoOk, kBottoneOk, &Gioco::procedi_Click);
+  procedi_->setAccessibleName(kAccessibileProcedi);
+}
+
+void FinestraPrincipale::createMenus() {
+  // In the window on every desktop, so the client area keeps its size.
+  menuBar()->setNativeMenuBar(false);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  NuovaVoce(file, QStringLiteral("&Nuova partita"), QStringLiteral("newpart"),
+            &Gioco::newpart_Click);
+  NuovaVoce(file, QStringLiteral("&Salva partita"), QStringLiteral("salva"), &Gioco::salva_Click);
+  NuovaVoce(file, QStringLiteral("&Carica"), QStringLiteral("carica"), &Gioco::carica_Click);
+  NuovaVoce(file, QStringLiteral("&Esci"), QStringLiteral("esci"), &Gioco::esci_Click);
+
+  QMenu* punteggio = menuBar()->addMenu(QStringLiteral("&Punteggio"));
+  for (int o = 0; o < kObiettivi; ++o) {
+    const VoceObiettivo& voce = kVociObiettivo[o];
+    QAction* azione = punteggio->addAction(QString::fromLatin1(voce.testo));
+    azione->setObjectName(QString::fromLatin1(voce.nome));
+    azione->setCheckable(true);
+    // Qt has already flipped the mark when this runs; the game's flags decide it.
+    connect(azione, &QAction::triggered, this, [this, click = voce.click] {
+      Inoltra(click);
+      SincronizzaObiettivi();
+    });
+    obiettivi_[o] = azione;
+  }
+  SincronizzaObiettivi();
+
+  QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
+  NuovaVoce(aiuto, QStringLiteral("&Informazioni"), QStringLiteral("Info"), &Gioco::Info_Click);
+  NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), QStringLiteral("mnuDona"),
+            &Gioco::mnuDona_Click);
+}
+
+void FinestraPrincipale::createStatusBar() {
+  QStatusBar* barra = statusBar();
+  barra->setSizeGripEnabled(false);
+  barra->setFixedHeight(kStatusBar.height());
+  status_ = new QLabel(barra);
+  status_->setObjectName(QStringLiteral("StatusBar"));
+  status_->setTextFormat(Qt::PlainText);
+  QFont grassetto = status_->font();
+  grassetto.setBold(true);
+  status_->setFont(grassetto);
+  barra->addWidget(status_, 1);
+}
+
+void FinestraPrincipale::fixSize() {
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  setFixedSize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+}
+
+PostoCarta* FinestraPrincipale::NuovoPosto(QWidget* padre, const QString& nome, QPoint dove) {
+  auto* posto = new PostoCarta(cards_, padre);
+  posto->setObjectName(nome);
+  posto->setGeometry(QRect(dove, kPosto));
+  return posto;
+}
+
+Cornice* FinestraPrincipale::NuovaCornice(QWidget* padre, QRgb colore, const QString& nome,
+                                          QPoint dove) {
+  auto* cornice = new Cornice(QColor(colore), kBordoCornice, padre);
+  cornice->setObjectName(nome);
+  cornice->setGeometry(QRect(dove, kCornice));
+  return cornice;
+}
+
+QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const QString& nome,
+                                              const QString& testo, QRect dove, Handler click) {
+  auto* bottone = new QPushButton(testo, area);
+  bottone->setObjectName(nome);
+  bottone->setGeometry(dove);
+  connect(bottone, &QPushButton::clicked, this, [this, click] { Inoltra(click); });
+  return bottone;
+}
+
+QAction* FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const QString& nome,
+                                       Handler click) {
+  QAction* azione = menu->addAction(testo);
+  azione->setObjectName(nome);
+  connect(azione, &QAction::triggered, this, [this, click] { Inoltra(click); });
+  return azione;
+}
+
+void FinestraPrincipale::MostraCentrata() {
+  QRect dove(QPoint(), frameGeometry().size());
+  dove.moveCenter(screen()->availableGeometry().center());
+  move(dove.topLeft());
+  show();
+}
+
+void FinestraPrincipale::Inoltra(Handler click) {
+  (gioco_.get()->*click)();
+}
+
+void FinestraPrincipale::SincronizzaObiettivi() {
+  for (int o = 0; o < kObiettivi; ++o) obiettivi_[o]->setChecked(Flag().obiettivo[o]);
+}
+
+bool FinestraPrincipale::UserCliccabile(int indice) const {
+  return indice >= 0 && indice < kPostiMano && user_[indice]->isEnabled() &&
+         !user_[indice]->isHidden();
+}
+
+void FinestraPrincipale::ClickUser(int indice) {
+  if (UserCliccabile(indice)) gioco_->user_Click(indice);
+}
+
+void FinestraPrincipale::ClickOk() {
+  // procedi lies over giocatautente: the one on top is the one the user sees.
+  if (!procedi_->isHidden()) {
+    procedi_->click();
+  } else if (!giocatautente_->isHidden()) {
+    giocatautente_->click();
+  }
+}
+
+void FinestraPrincipale::keyPressEvent(QKeyEvent* evento) {
+  const int tasto = evento->key();
+  // A held key would play on by itself.
+  const bool nuovo = !evento->isAutoRepeat();
+  if (tasto >= Qt::Key_1 && tasto < Qt::Key_1 + kPostiMano) {
+    if (nuovo) ClickUser(tasto - Qt::Key_1);
+  } else if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+    if (nuovo) ClickOk();
+  } else {
+    QMainWindow::keyPressEvent(evento);
+  }
+}
+
+void FinestraPrincipale::Ridisegna(const Carte& carte) {
+  for (PostoCarta* posto : pc_) posto->hide();
+  for (PostoCarta* posto : user_) posto->hide();
+  int inTerra = 0;
+  int inMano = 0;
+  int delPC = 0;
+  carte.PerOgniCarta([&](Carta carta, int16_t luogo) {
+    if (luogo == Terra) MostraInPosto(terra_, inTerra++, carta);
+    if (luogo == ManoUtente) MostraInPosto(user_, inMano++, carta);
+    if (luogo == ManoPC) ++delPC;
+  });
+  for (int i = inTerra; i < kPostiTerra; ++i) terra_[i]->hide();
+  for (int i = 0; i < kPostiMano; ++i) {
+    pc_[i]->MostraCarta(Carta{});
+    pc_[i]->setVisible(i < delPC);
+  }
+}
+
+void FinestraPrincipale::DisegnaCartePC(Carta carta, int posto) {
+  if (posto < 0 || posto >= kPostiMano) return;
+  pc_[posto]->show();
+  if (carta.valida()) pc_[posto]->MostraCarta(carta);
+}
+
+void FinestraPrincipale::AggiornaStatusBar(const std::string& testo) {
+  status_->setText(QString::fromStdString(testo));
+}
+
+void FinestraPrincipale::MostraShape1(int posto, bool visibile) {
+  Finestra::MostraShape1(posto, visibile);
+  shape1_[posto]->setVisible(visibile);
+}
+
+void FinestraPrincipale::MostraShape2(int posto, bool visibile) {
+  Finestra::MostraShape2(posto, visibile);
+  shape2_[posto]->setVisible(visibile);
+}
+
+void FinestraPrincipale::MostraBottone(Bottone bottone, bool visibile) {
+  Finestra::MostraBottone(bottone, visibile);
+  (bottone == Bottone::GiocaUtente ? giocatautente_ : procedi_)->setVisible(visibile);
+}
+
+void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
+  Finestra::AbilitaUser(posto, abilitato);
+  user_[posto]->setEnabled(abilitato);
+}
+
+void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
+  Finestra::SpuntaObiettivo(obiettivo, spuntato);
+  obiettivi_[static_cast<int>(obiettivo)]->setChecked(spuntato);
+}
+
+Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
+  if (risposte.messaggio) return risposte.messaggio(messaggio);
+  return MostraMsgBox(this, messaggio);
+}
+
+std::string FinestraPrincipale::DialogoFile(Dialogo tipo, const std::string& filtro,
+                                            const std::string& nomeIniziale) {
+  const QStringList filtri = FiltriDialogo(filtro);
+  if (risposte.file) return risposte.file(tipo, filtri, nomeIniziale);
+  return ScegliFile(this, tipo, filtri, nomeIniziale);
+}
+
+void FinestraPrincipale::LaunchBrowser(const std::string& indirizzo) {
+  ui::LaunchBrowser(indirizzo, CartellaFileProva(), *this);
+}
+
+void FinestraPrincipale::Chiudi() {
+  Finestra::Chiudi();
+  // Only closed: this may run inside one of the game's handlers, which must unwind first.
+  close();
+}
+
+}  // namespace quintello::ui

@@ -1,0 +1,97 @@
+// The main window: carries out what the game asks and forwards every user action to it.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "engine/Finestra.h"
+#include "engine/StatoPartita.h"
+#include "ui/Cards.h"
+#include "ui/Risposte.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace quintello {
+class Gioco;
+}
+
+namespace quintello::ui {
+
+class Cornice;
+class PostoCarta;
+
+class FinestraPrincipale : public QMainWindow, public Finestra {
+  Q_OBJECT
+
+ public:
+  // Builds the controls, then runs the game's start-up: its first box shows before the
+  // window does. Without a seed the game takes one from the system.
+  explicit FinestraPrincipale(std::optional<uint64_t> seme = std::nullopt, Risposte risposte = {});
+  ~FinestraPrincipale() override;
+
+  Gioco& gioco() { return *gioco_; }
+  // When set, these answer in place of the modal dialogs.
+  Risposte risposte;
+
+  void MostraCentrata();
+
+  void Ridisegna(const Carte& carte) override;
+  void DisegnaCartePC(Carta carta, int posto) override;
+  void AggiornaStatusBar(const std::string& testo) override;
+  void MostraShape1(int posto, bool visibile) override;
+  void MostraShape2(int posto, bool visibile) override;
+  void MostraBottone(Bottone bottone, bool visibile) override;
+  void AbilitaUser(int posto, bool abilitato) override;
+  void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) override;
+  Risposta MsgBox(const Messaggio& messaggio) override;
+  std::string DialogoFile(Dialogo tipo, const std::string& filtro,
+                          const std::string& nomeIniziale) override;
+  void LaunchBrowser(const std::string& indirizzo) override;
+  void Chiudi() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* evento) override;
+
+ private:
+  using Handler = void (Gioco::*)();
+
+  void createControls();
+  void createTable(QWidget* area);
+  void createHands(QWidget* area);
+  void createButtons(QWidget* area);
+  void createMenus();
+  void createStatusBar();
+  void fixSize();
+
+  PostoCarta* NuovoPosto(QWidget* padre, const QString& nome, QPoint dove);
+  Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
+  QPushButton* NuovoBottone(QWidget* area, const QString& nome, const QString& testo, QRect dove,
+                            Handler click);
+  QAction* NuovaVoce(QMenu* menu, const QString& testo, const QString& nome, Handler click);
+
+  void Inoltra(Handler click);
+  void SincronizzaObiettivi();
+  bool UserCliccabile(int indice) const;
+  void ClickUser(int indice);
+  void ClickOk();
+
+  Cards cards_;
+  std::array<PostoCarta*, kPostiTerra> terra_{};
+  std::array<Cornice*, kPostiTerra> shape1_{};
+  std::array<PostoCarta*, kPostiMano> user_{};
+  std::array<PostoCarta*, kPostiMano> pc_{};
+  std::array<Cornice*, kPostiMano> shape2_{};
+  QPushButton* giocatautente_ = nullptr;
+  QPushButton* procedi_ = nullptr;
+  std::array<QAction*, kObiettivi> obiettivi_{};
+  QLabel* status_ = nullptr;
+  std::unique_ptr<Gioco> gioco_;
+};
+
+}  // namespace quintello::ui

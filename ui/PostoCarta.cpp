@@ -1,0 +1,57 @@
+#include "ui/PostoCarta.h"
+
+#include <qdrawutil.h>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/Cards.h"
+#include "ui/Disposizione.h"
+#include "ui/NomeCarta.h"
+
+namespace quintello::ui {
+
+PostoCarta::PostoCarta(Cards& cards, QWidget* parent) : QWidget(parent), cards_(cards) {
+  setContentsMargins(kBordoPosto, kBordoPosto, kBordoPosto, kBordoPosto);
+  resize(kPosto);
+  setAccessibleName(NomeCarta(carta_));
+}
+
+void PostoCarta::MostraCarta(Carta carta) {
+  if (carta == carta_) return;
+  carta_ = carta.valida() ? carta : Carta{};
+  setAccessibleName(NomeCarta(carta_));
+  update();
+}
+
+QString PostoCarta::nomeImmagine() const {
+  return Cards::Nome(carta_);
+}
+
+QSize PostoCarta::sizeHint() const {
+  return kPosto;
+}
+
+void PostoCarta::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // The active colours even when disabled: a hand place that takes no clicks looks the same.
+  QPalette colori = palette();
+  colori.setCurrentColorGroup(QPalette::Active);
+  qDrawShadePanel(&painter, rect(), colori, /*sunken=*/true, kBordoPosto);
+  painter.drawPixmap(contentsRect(), cards_.Picture(nomeImmagine(), devicePixelRatioF()));
+}
+
+void PostoCarta::mousePressEvent(QMouseEvent* evento) {
+  premuto_ = evento->button() == Qt::LeftButton;
+  evento->accept();
+}
+
+void PostoCarta::mouseReleaseEvent(QMouseEvent* evento) {
+  const bool click = premuto_ && evento->button() == Qt::LeftButton &&
+                     rect().contains(evento->position().toPoint());
+  premuto_ = false;
+  evento->accept();
+  if (click) Q_EMIT cliccato();
+}
+
+}  // namespace quintello::ui

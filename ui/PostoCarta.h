@@ -1,0 +1,41 @@
+// A card place: one card picture in a 2-px sunken border, which the user may click.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/Carta.h"
+
+namespace quintello::ui {
+
+class Cards;
+
+class PostoCarta : public QWidget {
+  Q_OBJECT
+
+ public:
+  PostoCarta(Cards& cards, QWidget* parent);
+
+  // Shows the card's face, or the back for anything that is not a card.
+  void MostraCarta(Carta carta);
+  Carta carta() const { return carta_; }
+  QString nomeImmagine() const;
+
+  QSize sizeHint() const override;
+
+ Q_SIGNALS:
+  // A left press and release inside the place; a disabled place gets neither.
+  void cliccato();
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+
+ private:
+  Cards& cards_;
+  Carta carta_;
+  bool premuto_ = false;
+};
+
+}  // namespace quintello::ui
