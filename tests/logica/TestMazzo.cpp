@@ -1,0 +1,119 @@
+// Card codes, the location table, the generator and the deals.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "Posizione.h"
+#include "engine/Mazzo.h"
+
+namespace quintello {
+namespace {
+
+TEST(CodiceCarta, ConvertsBothWays) {
+  EXPECT_EQ(CodiceCarta(10, Bastoni), "0b");
+  EXPECT_EQ(CodiceCarta(1, Denari), "1o");
+  EXPECT_EQ(CodiceCarta(7, Denari), "7o");
+  EXPECT_EQ(LeggiCarta("0b"), (Carta{10, Bastoni}));
+  EXPECT_EQ(LeggiCarta("1s"), (Carta{1, Spade}));
+  for (int v = 1; v <= kValori; ++v)
+    for (int s = 1; s <= kSemi; ++s) EXPECT_EQ(LeggiCarta(CodiceCarta(v, s)), (Carta{int16_t(v), int16_t(s)}));
+}
+
+TEST(CodiceCarta, DamagedCodesReadAsZeroInsideTheTable) {
+  EXPECT_EQ(LeggiCarta("Zz"), (Carta{0, 0}));
+  EXPECT_EQ(LeggiCarta("9x"), (Carta{9, 0}));
+  EXPECT_EQ(LeggiCarta(""), (Carta{0, 0}));
+  EXPECT_EQ(CodiceCarta(3, 9), "3");  // an unknown suit has no letter
+  Carte carte;
+  carte[LeggiCarta("Zz")] = PresaUtente;  // lands in the unused row 0
+  EXPECT_EQ(carte.Conta(PresaUtente), 0);
+}
+
+TEST(Carte, VisitsValueThenSuitAndFindsPlaces) {
+  Carte carte;
+  prova::Metti(carte, "6s 1o 4b 3c", Terra);
+  EXPECT_EQ(prova::Codici(carte, Terra), "1o3c4b6s");
+  EXPECT_EQ(carte.Posizione(LeggiCarta("1o"), Terra), 0);
+  EXPECT_EQ(carte.Posizione(LeggiCarta("4b"), Terra), 2);
+  EXPECT_EQ(carte.Posizione(LeggiCarta("6s"), Terra), 3);
+  EXPECT_EQ(carte.Posizione(Carta{0, 0}, Terra), -1);
+}
+
+TEST(Generatore, SameSeedSameDraws) {
+  Generatore a(42), b(42), c(43);
+  bool diverso = false;
+  for (int i = 0; i < 100; ++i) {
+    const double x = a.Uniforme();
+    EXPECT_EQ(x, b.Uniforme());
+    EXPECT_GE(x, 0.0);
+    EXPECT_LT(x, 1.0);
+    diverso = diverso || x != c.Uniforme();
+  }
+  EXPECT_TRUE(diverso);
+}
+
+TEST(Mazziere, DrawIsFairAndPassingAlternates) {
+  Generatore caso(7);
+  int uno = 0;
+  constexpr int kEstrazioni = 20000;
+  for (int i = 0; i < kEstrazioni; ++i) {
+    const int16_t m = SorteggiaMazziere(caso);
+    ASSERT_TRUE(m == 0 || m == 1);
+    uno += m;
+  }
+  EXPECT_NEAR(uno, kEstrazioni / 2, kEstrazioni / 20);
+  EXPECT_EQ(CambiaMazziere(1), 0);
+  EXPECT_EQ(CambiaMazziere(0), 1);
+  EXPECT_EQ(CambiaMazziere(5), 1);
+}
+
+TEST(Mazzo, OpeningDealThenSixDealsEmptyTheDeck) {
+  Generatore caso(3);
+  Carte carte;
+  AzzeraMazzo(carte);
+  DaiCarte(carte, caso);
+  DaiCarteTerra(carte, caso);
+  EXPECT_EQ(carte.Conta(ManoPC), 3);
+  EXPECT_EQ(carte.Conta(ManoUtente), 3);
+  EXPECT_EQ(carte.Conta(Terra), 4);
+  EXPECT_EQ(carte.Conta(Mazzo), 30);
+  for (int giro = 0; giro < 5; ++giro) {
+    for (int v = 1; v <= kValori; ++v)
+      for (int s = 1; s <= kSemi; ++s)
+        if (carte(v, s) == ManoPC || carte(v, s) == ManoUtente) carte(v, s) = PresaPC;
+    DaiCarte(carte, caso);
+    EXPECT_EQ(carte.Conta(ManoPC), 3);
+    EXPECT_EQ(carte.Conta(ManoUtente), 3);
+  }
+  EXPECT_EQ(carte.Conta(Mazzo), 0);
+}
+
+TEST(Mazzo, EveryCardIsDrawnAboutEquallyOften) {
+  Generatore caso(11);
+  std::map<int, int> volte;
+  constexpr int kMani = 8000;
+  for (int i = 0; i < kMani; ++i) {
+    Carte carte;
+    DaiCarte(carte, caso);
+    carte.PerOgniCarta([&](Carta c, int16_t l) {
+      if (l == ManoUtente) ++volte[c.valore * 10 + c.seme];
+    });
+  }
+  ASSERT_EQ(volte.size(), 40u);
+  const double attese = kMani * 3.0 / 40;
+  for (const auto& [carta, n] : volte) EXPECT_NEAR(n, attese, attese * 0.15) << carta;
+}
+
+TEST(Mazzo, AnEmptyDeckDrawsNothingInsteadOfWaiting) {
+  Generatore caso(5);
+  Carte carte;
+  carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaPC; });
+  carte(2, Spade) = Mazzo;
+  DaiCarte(carte, caso);
+  EXPECT_EQ(carte.Conta(ManoPC), 1);
+  EXPECT_EQ(carte.Conta(ManoUtente), 0);
+  EXPECT_FALSE(PescaCarta(carte, caso, Terra));
+}
+
+}  // namespace
+}  // namespace quintello
