@@ -15,32 +15,33 @@ std::span<const T> Scegli(std::span<const T> const (&tabella)[kUltimoNumerale], 
 constexpr Posto kDenari1[] = {{{37, 65}, 25}};
 constexpr Posto kDenari2[] = {{{37, 34}, 14}, {{37, 96}, 14}};
 constexpr Posto kDenari3[] = {{{51, 28}, 12}, {{37, 65}, 12}, {{23, 102}, 12}};
-constexpr Posto kDenari4[] = {{{21, 31}, 12.5}, {{53, 31}, 12.5}, {{21, 99}, 12.5}, {{53, 99}, 12.5}};
-constexpr Posto kDenari5[] = {{{20, 27}, 11}, {{54, 27}, 11}, {{37, 65}, 11},
-                              {{20, 103}, 11}, {{54, 103}, 11}};
-constexpr Posto kDenari6[] = {{{20, 24}, 10}, {{54, 24}, 10}, {{20, 65}, 10},
+constexpr Posto kDenari4[] = {
+    {{21, 31}, 12.5}, {{53, 31}, 12.5}, {{21, 99}, 12.5}, {{53, 99}, 12.5}};
+constexpr Posto kDenari5[] = {
+    {{20, 27}, 11}, {{54, 27}, 11}, {{37, 65}, 11}, {{20, 103}, 11}, {{54, 103}, 11}};
+constexpr Posto kDenari6[] = {{{20, 24}, 10}, {{54, 24}, 10},  {{20, 65}, 10},
                               {{54, 65}, 10}, {{20, 106}, 10}, {{54, 106}, 10}};
-constexpr Posto kDenari7[] = {{{19, 23}, 9.5}, {{55, 23}, 9.5}, {{19, 65}, 9.5}, {{55, 65}, 9.5},
+constexpr Posto kDenari7[] = {{{19, 23}, 9.5},  {{55, 23}, 9.5},  {{19, 65}, 9.5}, {{55, 65}, 9.5},
                               {{19, 107}, 9.5}, {{55, 107}, 9.5}, {{37, 44}, 12.5}};
 
-constexpr Posto kCoppe1[] = {{{37, 64}, 84}};
+constexpr Posto kCoppe1[] = {{{37, 72}, 72}};
 constexpr Posto kCoppe2[] = {{{37, 36}, 44}, {{37, 96}, 44}};
 constexpr Posto kCoppe3[] = {{{37, 32}, 38}, {{22, 95}, 36}, {{52, 95}, 36}};
 constexpr Posto kCoppe4[] = {{{22, 36}, 38}, {{52, 36}, 38}, {{22, 96}, 38}, {{52, 96}, 38}};
-constexpr Posto kCoppe5[] = {{{21, 29}, 32}, {{53, 29}, 32}, {{37, 65}, 30},
-                             {{21, 101}, 32}, {{53, 101}, 32}};
-constexpr Posto kCoppe6[] = {{{21, 25}, 30}, {{53, 25}, 30}, {{21, 65}, 30},
+constexpr Posto kCoppe5[] = {
+    {{21, 29}, 32}, {{53, 29}, 32}, {{37, 65}, 30}, {{21, 101}, 32}, {{53, 101}, 32}};
+constexpr Posto kCoppe6[] = {{{21, 25}, 30}, {{53, 25}, 30},  {{21, 65}, 30},
                              {{53, 65}, 30}, {{21, 105}, 30}, {{53, 105}, 30}};
-constexpr Posto kCoppe7[] = {{{21, 25}, 28}, {{53, 25}, 28}, {{21, 65}, 28}, {{53, 65}, 28},
+constexpr Posto kCoppe7[] = {{{21, 25}, 28},  {{53, 25}, 28},  {{21, 65}, 28}, {{53, 65}, 28},
                              {{21, 105}, 28}, {{53, 105}, 28}, {{37, 44}, 21}};
 
 // Swords: curved blades in mirrored pairs whose crossings make almond shapes; odd counts add
 // a straight blade down the middle.
 constexpr Spada kSpadaDritta{{37, 112}, {37, 13}, 0, 4};
-constexpr Spada kSpade1[] = {{{37, 108}, {37, 14}, 0, 9}};
+constexpr Spada kSpade1[] = {{{37, 96}, {37, 12}, 0, 9}};
 constexpr Spada kSpade2[] = {{{52, 110}, {52, 16}, -28, 4.2}, {{22, 110}, {22, 16}, 28, 4.2}};
-constexpr Spada kSpade3[] = {{{52, 110}, {52, 16}, -28, 4}, {{22, 110}, {22, 16}, 28, 4},
-                             kSpadaDritta};
+constexpr Spada kSpade3[] = {
+    {{52, 110}, {52, 16}, -28, 4}, {{22, 110}, {22, 16}, 28, 4}, kSpadaDritta};
 constexpr Spada kSpade4[] = {{{46, 112}, {46, 14}, -22, 3.8},
                              {{28, 112}, {28, 14}, 22, 3.8},
                              {{62, 100}, {62, 26}, -10, 3.8},
@@ -53,29 +54,36 @@ constexpr Spada kSpade5[] = {{{46, 112}, {46, 14}, -22, 3.8},
 constexpr Spada kSpade6[] = {{{44, 112}, {44, 14}, -20, 3.4}, {{30, 112}, {30, 14}, 20, 3.4},
                              {{56, 106}, {56, 20}, -18, 3.4}, {{18, 106}, {18, 20}, 18, 3.4},
                              {{63, 98}, {63, 30}, -8, 3.4},   {{11, 98}, {11, 30}, 8, 3.4}};
-constexpr Spada kSpade7[] = {{{44, 112}, {44, 14}, -20, 3.4}, {{30, 112}, {30, 14}, 20, 3.4},
-                             {{56, 106}, {56, 20}, -18, 3.4}, {{18, 106}, {18, 20}, 18, 3.4},
-                             {{63, 98}, {63, 30}, -8, 3.4},   {{11, 98}, {11, 30}, 8, 3.4},
+constexpr Spada kSpade7[] = {{{44, 112}, {44, 14}, -20, 3.4},
+                             {{30, 112}, {30, 14}, 20, 3.4},
+                             {{56, 106}, {56, 20}, -18, 3.4},
+                             {{18, 106}, {18, 20}, 18, 3.4},
+                             {{63, 98}, {63, 30}, -8, 3.4},
+                             {{11, 98}, {11, 30}, 8, 3.4},
                              kSpadaDritta};
 
 // Batons: straight staves crossing in a lattice, mirrored left to right.
 constexpr Bastone kBastoneDritto{{37, 120}, {37, 10}, 5.5};
 constexpr Bastone kBastoni1[] = {{{37, 120}, {37, 12}, 11, 1.7}};
 constexpr Bastone kBastoni2[] = {{{14, 116}, {60, 14}, 6.5}, {{60, 116}, {14, 14}, 6.5}};
-constexpr Bastone kBastoni3[] = {{{14, 116}, {60, 14}, 6}, {{60, 116}, {14, 14}, 6},
-                                 kBastoneDritto};
-constexpr Bastone kBastoni4[] = {{{10, 111}, {53, 12}, 5.5}, {{21, 118}, {64, 19}, 5.5},
-                                 {{64, 111}, {21, 12}, 5.5}, {{53, 118}, {10, 19}, 5.5}};
-constexpr Bastone kBastoni5[] = {{{10, 111}, {53, 12}, 5.5}, {{21, 118}, {64, 19}, 5.5},
-                                 {{64, 111}, {21, 12}, 5.5}, {{53, 118}, {10, 19}, 5.5},
+constexpr Bastone kBastoni3[] = {
+    {{14, 116}, {60, 14}, 6}, {{60, 116}, {14, 14}, 6}, kBastoneDritto};
+constexpr Bastone kBastoni4[] = {{{10, 111}, {53, 12}, 5.5},
+                                 {{21, 118}, {64, 19}, 5.5},
+                                 {{64, 111}, {21, 12}, 5.5},
+                                 {{53, 118}, {10, 19}, 5.5}};
+constexpr Bastone kBastoni5[] = {{{10, 111}, {53, 12}, 5.5},
+                                 {{21, 118}, {64, 19}, 5.5},
+                                 {{64, 111}, {21, 12}, 5.5},
+                                 {{53, 118}, {10, 19}, 5.5},
                                  kBastoneDritto};
 constexpr Bastone kBastoni6[] = {{{10, 95}, {46, 12}, 5},  {{14, 118}, {60, 12}, 5},
                                  {{28, 118}, {64, 35}, 5}, {{64, 95}, {28, 12}, 5},
                                  {{60, 118}, {14, 12}, 5}, {{46, 118}, {10, 35}, 5}};
-constexpr Bastone kBastoni7[] = {{{10, 95}, {46, 12}, 5},  {{14, 118}, {60, 12}, 5},
-                                 {{28, 118}, {64, 35}, 5}, {{64, 95}, {28, 12}, 5},
-                                 {{60, 118}, {14, 12}, 5}, {{46, 118}, {10, 35}, 5},
-                                 kBastoneDritto};
+constexpr Bastone kBastoni7[] = {
+    {{10, 95}, {46, 12}, 5}, {{14, 118}, {60, 12}, 5}, {{28, 118}, {64, 35}, 5},
+    {{64, 95}, {28, 12}, 5}, {{60, 118}, {14, 12}, 5}, {{46, 118}, {10, 35}, 5},
+    kBastoneDritto};
 
 constexpr std::span<const Posto> kDenari[] = {kDenari1, kDenari2, kDenari3, kDenari4,
                                               kDenari5, kDenari6, kDenari7};
@@ -88,9 +96,17 @@ constexpr std::span<const Bastone> kBastoni[] = {kBastoni1, kBastoni2, kBastoni3
 
 }  // namespace
 
-std::span<const Posto> PosizioniDenari(int valore) { return Scegli(kDenari, valore); }
-std::span<const Posto> PosizioniCoppe(int valore) { return Scegli(kCoppe, valore); }
-std::span<const Spada> PosizioniSpade(int valore) { return Scegli(kSpade, valore); }
-std::span<const Bastone> PosizioniBastoni(int valore) { return Scegli(kBastoni, valore); }
+std::span<const Posto> PosizioniDenari(int valore) {
+  return Scegli(kDenari, valore);
+}
+std::span<const Posto> PosizioniCoppe(int valore) {
+  return Scegli(kCoppe, valore);
+}
+std::span<const Spada> PosizioniSpade(int valore) {
+  return Scegli(kSpade, valore);
+}
+std::span<const Bastone> PosizioniBastoni(int valore) {
+  return Scegli(kBastoni, valore);
+}
 
 }  // namespace quintello

@@ -98,7 +98,8 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
 void DisegnaSpada(QPainter& p, const Spada& spada) {
   const Curva curva = CurvaDi(spada);
   DisegnaLama(p, curva, spada.larghezza);
-  DisegnaElsa(p, spada.elsa, curva.Tangente(0), spada.larghezza, QLineF(spada.elsa, spada.punta).length());
+  DisegnaElsa(p, spada.elsa, curva.Tangente(0), spada.larghezza,
+              QLineF(spada.elsa, spada.punta).length());
 }
 
 }  // namespace quintello

@@ -1,0 +1,124 @@
+// The four aces: one large sign each, dressed up as the traditional aces are.
+#include <QPainter>
+#include <QtMath>
+
+#include "Campitura.h"
+#include "CarteNumerali.h"
+#include "Colori.h"
+#include "PosizioniSemi.h"
+#include "Segni.h"
+
+namespace quintello {
+namespace {
+
+void DisegnaFoglia(QPainter& p, QPointF attacco, qreal angolo, qreal lunghezza) {
+  QPainterPath foglia;
+  foglia.moveTo(0, 0);
+  foglia.quadTo(lunghezza * 0.5, -lunghezza * 0.32, lunghezza, 0);
+  foglia.quadTo(lunghezza * 0.5, lunghezza * 0.32, 0, 0);
+  QPainterPath nervatura;
+  nervatura.moveTo(lunghezza * 0.1, 0);
+  nervatura.lineTo(lunghezza * 0.8, 0);
+  QTransform t;
+  t.translate(attacco.x(), attacco.y());
+  t.rotate(angolo);
+  Campisci(p, t.map(foglia), coloreVerde, kTrattoFine);
+  Traccia(p, t.map(nervatura), coloreVerdeScuro, kTrattoFine);
+}
+
+void DisegnaCorona(QPainter& p, QPointF centro, qreal larghezza) {
+  const qreal w = larghezza / 2;
+  const qreal h = larghezza * 0.55;
+  QPainterPath corona;
+  corona.moveTo(centro + QPointF(-w, 0));
+  corona.lineTo(centro + QPointF(-w * 1.1, -h));
+  corona.lineTo(centro + QPointF(-w * 0.5, -h * 0.5));
+  corona.lineTo(centro + QPointF(0, -h * 1.15));
+  corona.lineTo(centro + QPointF(w * 0.5, -h * 0.5));
+  corona.lineTo(centro + QPointF(w * 1.1, -h));
+  corona.lineTo(centro + QPointF(w, 0));
+  corona.closeSubpath();
+  Campisci(p, corona, coloreOro, kTratto);
+  QPainterPath cerchio;
+  cerchio.addRoundedRect(QRectF(centro.x() - w, centro.y() - h * 0.22, 2 * w, h * 0.34), 1, 1);
+  Campisci(p, cerchio, coloreRosso, kTrattoFine);
+  for (qreal x : {-1.1, 0.0, 1.1}) {
+    const qreal y = x == 0 ? -h * 1.15 : -h;
+    Campisci(p, Ellisse(centro + QPointF(w * x, y), 1.1, 1.1), coloreOroChiaro, kTrattoFine);
+  }
+}
+
+void DisegnaAssoDenari(QPainter& p) {
+  const Posto posto = PosizioniDenari(1).front();
+  DisegnaDenaroPregiato(p, posto.centro, posto.misura);
+  for (int lato : {-1, 1}) {
+    const QPointF attacco = posto.centro + QPointF(0, lato * posto.misura * 1.3);
+    for (int verso : {-1, 1}) {
+      DisegnaFoglia(p, attacco, 90 * lato + verso * 60 * lato, 11);
+    }
+  }
+}
+
+void DisegnaAssoCoppe(QPainter& p) {
+  const Posto posto = PosizioniCoppe(1).front();
+  const qreal h = posto.misura;
+  const QPointF bocca = posto.centro + QPointF(0, -0.4 * h);
+  // A domed lid with a knob stands on the goblet.
+  QPainterPath coperchio;
+  coperchio.moveTo(bocca + QPointF(-0.3 * h, 0));
+  coperchio.cubicTo(bocca + QPointF(-0.3 * h, -0.2 * h), bocca + QPointF(-0.08 * h, -0.2 * h),
+                    bocca + QPointF(-0.05 * h, -0.24 * h));
+  coperchio.lineTo(bocca + QPointF(0.05 * h, -0.24 * h));
+  coperchio.cubicTo(bocca + QPointF(0.08 * h, -0.2 * h), bocca + QPointF(0.3 * h, -0.2 * h),
+                    bocca + QPointF(0.3 * h, 0));
+  coperchio.closeSubpath();
+  DisegnaCoppa(p, posto.centro, h);
+  Campisci(p, coperchio, coloreOro, 1.0);
+  Campisci(p, Ellisse(bocca + QPointF(0, -0.27 * h), 0.06 * h, 0.06 * h), coloreRosso, kTratto);
+  for (int i = -2; i <= 2; ++i) {
+    const QPointF perla = bocca + QPointF(i * 0.1 * h, -0.09 * h + std::abs(i) * 0.012 * h);
+    Campisci(p, Ellisse(perla, 0.022 * h, 0.022 * h), coloreRosso, kTrattoFine);
+  }
+  DisegnaFoglia(p, posto.centro + QPointF(-0.05 * h, 0.15 * h), 160, 13);
+  DisegnaFoglia(p, posto.centro + QPointF(0.05 * h, 0.15 * h), 20, 13);
+}
+
+void DisegnaAssoSpade(QPainter& p) {
+  const Spada spada = PosizioniSpade(1).front();
+  DisegnaFoglia(p, spada.elsa + QPointF(0, -12), 200, 16);
+  DisegnaFoglia(p, spada.elsa + QPointF(0, -12), -20, 16);
+  DisegnaFoglia(p, spada.elsa + QPointF(0, -26), 210, 13);
+  DisegnaFoglia(p, spada.elsa + QPointF(0, -26), -30, 13);
+  DisegnaSpada(p, spada);
+  DisegnaCorona(p, QPointF(spada.punta.x(), spada.punta.y() + 24), 18);
+}
+
+void DisegnaAssoBastoni(QPainter& p) {
+  const Bastone bastone = PosizioniBastoni(1).front();
+  DisegnaBastone(p, bastone);
+  const QPointF cima = bastone.cima;
+  DisegnaFoglia(p, cima + QPointF(-6, 8), 215, 12);
+  DisegnaFoglia(p, cima + QPointF(6, 14), -30, 12);
+  DisegnaFoglia(p, cima + QPointF(-5, 30), 200, 10);
+}
+
+}  // namespace
+
+void DisegnaAsso(QPainter& p, Seme seme) {
+  switch (seme) {
+    case Seme::Denari:
+      DisegnaAssoDenari(p);
+      break;
+    case Seme::Spade:
+      DisegnaAssoSpade(p);
+      break;
+    case Seme::Coppe:
+      DisegnaAssoCoppe(p);
+      break;
+    case Seme::Bastoni:
+      DisegnaAssoBastoni(p);
+      break;
+  }
+}
+
+}  // namespace quintello

@@ -1,0 +1,42 @@
+#include "Fondo.h"
+
+#include <QPainter>
+
+#include "Campitura.h"
+#include "Colori.h"
+#include "PittoreCarte.h"
+
+namespace quintello {
+namespace {
+
+constexpr qreal kRaggioAngolo = 5;
+constexpr qreal kBordo = 0.8;
+constexpr qreal kMargineCornice = 3;
+constexpr qreal kRaggioCornice = 3;
+constexpr qreal kTrattoCornice = 0.6;
+
+}  // namespace
+
+QPainterPath FormaCarta() {
+  QPainterPath forma;
+  forma.addRoundedRect(QRectF(0, 0, kLarghezzaCarta, kAltezzaCarta), kRaggioAngolo, kRaggioAngolo);
+  return forma;
+}
+
+void DisegnaFondo(QPainter& p, bool conCornice) {
+  QPainterPath bordo;
+  const qreal m = kBordo / 2;
+  bordo.addRoundedRect(QRectF(m, m, kLarghezzaCarta - kBordo, kAltezzaCarta - kBordo),
+                       kRaggioAngolo - m, kRaggioAngolo - m);
+  p.setBrush(coloreCarta);
+  p.setPen(QPen(coloreBordo, kBordo));
+  p.drawPath(bordo);
+  if (!conCornice) return;
+  QPainterPath cornice;
+  const qreal c = kMargineCornice;
+  cornice.addRoundedRect(QRectF(c, c, kLarghezzaCarta - 2 * c, kAltezzaCarta - 2 * c),
+                         kRaggioCornice, kRaggioCornice);
+  Traccia(p, cornice, coloreCornice, kTrattoCornice);
+}
+
+}  // namespace quintello
