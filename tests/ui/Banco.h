@@ -1,0 +1,132 @@
+// The main window on a test bench: its dialogs answered in order from a script,
+// what they showed kept, positions set up in a line.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Gioco.h"
+#include "ui/Cornice.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/PostoCarta.h"
+
+namespace quintello::ui::prova {
+
+// Answers the window's boxes and file dialogs and remembers what they showed.
+struct Copione {
+  std::vector<Messaggio> messaggi;
+  std::deque<Risposta> risposte;  // in order; once used up, Ok (Sì for a Yes/No box)
+  std::function<void(const Messaggio&)> alMessaggio;  // runs as each box "shows"
+
+  std::vector<QStringList> filtri;
+  std::vector<std::string> nomiIniziali;
+  std::string fileScelto;
+
+  Risposte Collega() {
+    Risposte r;
+    r.messaggio = [this](const Messaggio& m) {
+      messaggi.push_back(m);
+      if (alMessaggio) alMessaggio(m);
+      if (!risposte.empty()) {
+        const Risposta risposta = risposte.front();
+        risposte.pop_front();
+        return risposta;
+      }
+      return m.pulsanti == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
+    };
+    r.file = [this](Dialogo, const QStringList& f, const std::string& nome) {
+      filtri.push_back(f);
+      nomiIniziali.push_back(nome);
+      return fileScelto;
+    };
+    return r;
+  }
+
+  bool HaMostrato(std::string_view titolo) const {
+    for (const Messaggio& m : messaggi)
+      if (m.titolo == titolo) return true;
+    return false;
+  }
+};
+
+// Puts each card of a blank-separated list of codes ("1o 0b") at `luogo`.
+inline void Metti(Carte& carte, std::string_view codici, Luogo luogo) {
+  while (!codici.empty()) {
+    const std::size_t spazio = codici.find(' ');
+    const std::string_view codice = codici.substr(0, spazio);
+    if (!codice.empty()) carte[LeggiCarta(codice)] = luogo;
+    codici.remove_prefix(spazio == std::string_view::npos ? codici.size() : spazio + 1);
+  }
+}
+
+inline QString Indicizzato(const char* nome, int i) {
+  return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(i);
+}
+
+template <typename T>
+T* Controllo(QWidget& finestra, const QString& nome) {
+  T* controllo = finestra.findChild<T*>(nome);
+  if (!controllo) qFatal("manca il controllo %s", qPrintable(nome));
+  return controllo;
+}
+
+inline PostoCarta* Terra(QWidget& f, int i) {
+  return Controllo<PostoCarta>(f, Indicizzato("terra", i));
+}
+inline PostoCarta* User(QWidget& f, int i) {
+  return Controllo<PostoCarta>(f, Indicizzato("user", i));
+}
+inline PostoCarta* PC(QWidget& f, int i) {
+  return Controllo<PostoCarta>(f, Indicizzato("pc", i));
+}
+inline Cornice* Shape1(QWidget& f, int i) {
+  return Controllo<Cornice>(f, Indicizzato("Shape1", i));
+}
+inline Cornice* Shape2(QWidget& f, int i) {
+  return Controllo<Cornice>(f, Indicizzato("Shape2", i));
+}
+inline QAbstractButton* Bottone(QWidget& f, const char* nome) {
+  return Controllo<QAbstractButton>(f, QString::fromLatin1(nome));
+}
+
+// The table places whose frame is shown, from the widgets themselves.
+inline QList<int> CorniciTerraVisibili(QWidget& f) {
+  QList<int> posti;
+  for (int i = 0; i < kPostiTerra; ++i)
+    if (!Shape1(f, i)->isHidden()) posti << i;
+  return posti;
+}
+
+// A window whose first hand the user (true) or the computer deals: after the deal
+// the computer has played its first card, or the user's first card is selected.
+inline uint64_t SemeCon(bool utenteDa) {
+  for (uint64_t seme = 1;; ++seme) {
+    Copione copione;
+    FinestraPrincipale f(seme, copione.Collega());
+    if (f.gioco().stato.mazziere == (utenteDa ? 1 : 0)) return seme;
+  }
+}
+
+// Runs `azione` on the modal widget once it is up, from inside its own event loop.
+inline void QuandoModale(std::function<void(QWidget*)> azione) {
+  auto* attesa = new QTimer(qApp);
+  attesa->setInterval(10);
+  QObject::connect(attesa, &QTimer::timeout, [attesa, azione] {
+    QWidget* modale = QApplication::activeModalWidget();
+    if (!modale || !modale->isVisible()) return;
+    attesa->stop();
+    attesa->deleteLater();
+    azione(modale);
+  });
+  attesa->start();
+}
+
+}  // namespace quintello::ui::prova
