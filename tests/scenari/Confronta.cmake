@@ -1,0 +1,28 @@
+# Runs one driver script and compares what it prints with the expected output.
+# The script's first line names its seed ("# seed: N"); the *.qnt files kept
+# beside the scripts are copied into a fresh working folder first.
+file(REMOVE_RECURSE ${CARTELLA})
+file(MAKE_DIRECTORY ${CARTELLA})
+get_filename_component(sorgente ${COPIONE} DIRECTORY)
+file(GLOB partite ${sorgente}/*.qnt)
+if(partite)
+  file(COPY ${partite} DESTINATION ${CARTELLA})
+endif()
+file(STRINGS ${COPIONE} prima LIMIT_COUNT 1)
+string(REGEX MATCH "seed: *([0-9]+)" _ "${prima}")
+execute_process(COMMAND ${DRIVER} --seed ${CMAKE_MATCH_1} ${COPIONE}
+  WORKING_DIRECTORY ${CARTELLA}
+  OUTPUT_FILE ${CARTELLA}/uscita.txt
+  RESULT_VARIABLE esito)
+if(NOT esito EQUAL 0)
+  message(FATAL_ERROR "the driver exited with ${esito}")
+endif()
+if(AGGIORNA)
+  file(COPY_FILE ${CARTELLA}/uscita.txt ${ATTESO})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CARTELLA}/uscita.txt ${ATTESO}
+  RESULT_VARIABLE diverso)
+if(diverso)
+  execute_process(COMMAND diff -u ${ATTESO} ${CARTELLA}/uscita.txt)
+  message(FATAL_ERROR "the output differs from ${ATTESO}")
+endif()
