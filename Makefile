@@ -1,10 +1,20 @@
 # The two set-up commands of the project: `make run` and `make test`.
 # Both install whatever Debian packages are missing before building.
 BUILD ?= build
+SAN_BUILD ?= build-san
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+FUZZ_SECONDS ?= 1800
+CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# Qt and the system libraries keep a few allocations for the life of the
+# process; the suppressions name them so that only our own leaks fail a run.
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz clean
 
 all: build
 
@@ -18,11 +28,44 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/app/quintello ]; then $(BUILD)/app/quintello; \
-	else echo "La finestra non è ancora costruita: provate $(BUILD)/tools/quintello-script/quintello-script"; fi
+	$(BUILD)/app/quintello
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# The whole suite, once as built for users and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of the fuzzer over the loader.
+test: test-normal test-san test-fuzz
+
+test-normal: build
+	cd $(BUILD) && $(CTEST)
+
+$(SAN_BUILD)/build.ninja:
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="$(SANITIZERS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)" \
+		-DQUINTELLO_SANITIZZATO=ON
+
+build-san: deps $(SAN_BUILD)/build.ninja
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+
+test-san: build-san
+	cd $(SAN_BUILD) && $(SAN_ENV) $(CTEST)
+
+$(FUZZ_BUILD)/build.ninja:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUINTELLO_FUZZ=ON \
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link $(SANITIZERS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)"
+
+build-fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+test-fuzz: build-fuzz
+	cd $(FUZZ_BUILD) && $(CTEST)
+
+# A long fuzzing run: make fuzz FUZZ_SECONDS=3600
+fuzz: build-fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus-lungo
+	$(FUZZ_BUILD)/tests/fuzz/fuzz_carica -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+		-rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
+		$(FUZZ_BUILD)/corpus-lungo tests/fuzz/corpus
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
+#include "GiocatoreCasuale.h"
 #include "Posizione.h"
 #include "scoring/FormatoSalvataggio.h"
 #include "scoring/PartitaGiocabile.h"
@@ -41,36 +41,14 @@ void ControllaInvarianti(const Gioco& g, const FinestraRegistrata& f) {
 TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   namespace fs = std::filesystem;
   const fs::path file = fs::temp_directory_path() / ("quintello-casuale-" + std::to_string(::getpid()) + ".qnt");
-  std::mt19937 utente(12345);
+  prova::GiocatoreCasuale utente(12345, file.string());
   FinestraRegistrata f;
   Gioco g(f, 777);
   g.Form_Load();
   int partite = 0, mani = 0, eventi = 0;
-  while (partite < 200) {
+  while (partite < 100) {
     ASSERT_LT(++eventi, 2'000'000) << "the matches never end";
-    const int scelta = static_cast<int>(utente() % 1000);
-    if (f.Flag().procedi) {
-      g.procedi_Click();
-    } else if (scelta < 500) {
-      g.giocatautente_Click();
-    } else if (scelta < 960) {
-      const int posto = static_cast<int>(utente() % 3);
-      if (g.UserCliccabile(posto)) g.user_Click(posto);
-    } else if (scelta < 970) {
-      f.AccodaFile(file.string());
-      g.salva_Click();
-      f.AccodaFile(file.string());
-      g.carica_Click();
-    } else if (scelta < 980) {
-      f.AccodaRisposta(utente() % 2 ? Risposta::Si : Risposta::No);
-      g.newpart_Click();
-    } else if (scelta < 990) {
-      void (Gioco::*obiettivi[])() = {&Gioco::sette_Click, &Gioco::undici_Click,
-                                      &Gioco::sedici_Click, &Gioco::ventuno_Click};
-      (g.*obiettivi[utente() % 4])();
-    } else {
-      g.Info_Click();
-    }
+    utente.Mossa(g, f);
     for (const std::string& e : f.PrendiEventi()) {
       ASSERT_FALSE(e.starts_with("MSGBOX\tErrore")) << e;
       partite += e.starts_with("MSGBOX\tVincitore");
