@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,7 @@ namespace quintello::ui::prova {
 // Answers the window's boxes and file dialogs and remembers what they showed.
 struct Copione {
   std::vector<Messaggio> messaggi;
+  std::function<std::optional<Risposta>(const Messaggio&)> rispondi;  // asked first
   std::deque<Risposta> risposte;  // in order; once used up, Ok (Sì for a Yes/No box)
   std::function<void(const Messaggio&)> alMessaggio;  // runs as each box "shows"
 
@@ -35,6 +38,9 @@ struct Copione {
     r.messaggio = [this](const Messaggio& m) {
       messaggi.push_back(m);
       if (alMessaggio) alMessaggio(m);
+      if (rispondi) {
+        if (const std::optional<Risposta> risposta = rispondi(m)) return *risposta;
+      }
       if (!risposte.empty()) {
         const Risposta risposta = risposte.front();
         risposte.pop_front();
@@ -115,7 +121,8 @@ inline uint64_t SemeCon(bool utenteDa) {
   }
 }
 
-// Runs `azione` on the modal widget once it is up, from inside its own event loop.
+// Runs `azione` on the modal widget once it is up, from inside its own event loop;
+// closes it if `azione` left it open (a failed check), so the test cannot hang.
 inline void QuandoModale(std::function<void(QWidget*)> azione) {
   auto* attesa = new QTimer(qApp);
   attesa->setInterval(10);
@@ -124,7 +131,9 @@ inline void QuandoModale(std::function<void(QWidget*)> azione) {
     if (!modale || !modale->isVisible()) return;
     attesa->stop();
     attesa->deleteLater();
+    const QPointer<QWidget> aperto(modale);
     azione(modale);
+    if (aperto && aperto->isVisible()) aperto->close();
   });
   attesa->start();
 }
