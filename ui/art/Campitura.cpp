@@ -1,6 +1,7 @@
 #include "Campitura.h"
 
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 
 #include "Colori.h"
@@ -17,10 +18,26 @@ void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
   p.drawPath(forma);
 }
 
+void CampisciUnito(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
+                   qreal tratto) {
+  QPainterPath unito = forma;
+  unito.setFillRule(Qt::WindingFill);
+  Traccia(p, unito, coloreInchiostro, 2 * tratto);
+  Campisci(p, unito, riempimento, 0);
+}
+
 void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto) {
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(colore, tratto, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(linea);
+}
+
+QPainterPath Contorno(const QPainterPath& linea, qreal tratto) {
+  QPainterPathStroker pennello;
+  pennello.setWidth(tratto);
+  pennello.setCapStyle(Qt::RoundCap);
+  pennello.setJoinStyle(Qt::RoundJoin);
+  return pennello.createStroke(linea);
 }
 
 QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry) {

@@ -14,7 +14,14 @@ inline constexpr qreal kTrattoFine = 0.45;
 
 void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
               qreal tratto = kTratto);
+// Like Campisci, but outlines only the union of the shape's overlapping parts: the ink goes
+// down first, twice as wide, and the fill covers its inner half and every inner seam.
+void CampisciUnito(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
+                   qreal tratto = kTratto);
 void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto);
+// The outline a pen of this width would paint, as a shape to fill: unlike thin pens, filled
+// shapes rasterise the same way at every position, which keeps symmetric patterns symmetric.
+QPainterPath Contorno(const QPainterPath& linea, qreal tratto);
 QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry);
 QPainterPath Poligono(std::initializer_list<QPointF> punti);
 // The same shape reflected about the vertical line x = asse.

@@ -1,5 +1,6 @@
 // The back: a blue lattice on cream, laid out around the card's centre so that a half turn
 // leaves it unchanged and nothing shows which card lies beneath.
+#include <QLineF>
 #include <QPainter>
 #include <QtMath>
 
@@ -29,27 +30,49 @@ QPainterPath Fiorellino(QPointF centro, qreal r) {
   return fiore;
 }
 
-void DisegnaReticolo(QPainter& p, const QRectF& pannello) {
-  QPainterPath linee;
-  const int n = 12;
-  for (int k = -n; k <= n; ++k) {
-    const qreal x0 = kCentro.x() + k * 2 * kPassoX;
-    // Both diagonals through (x0, centre y), long enough to cross the whole panel.
-    const QPointF passo(kPassoX * n, kPassoY * n);
-    linee.moveTo(QPointF(x0, kCentro.y()) - passo);
-    linee.lineTo(QPointF(x0, kCentro.y()) + passo);
-    linee.moveTo(QPointF(x0, kCentro.y()) + QPointF(-passo.x(), passo.y()));
-    linee.lineTo(QPointF(x0, kCentro.y()) + QPointF(passo.x(), -passo.y()));
+// The part of the line through `punto` along `verso` that lies inside `r`, or an empty line.
+QLineF Ritaglia(QPointF punto, QPointF verso, const QRectF& r) {
+  qreal t0 = -1e9;
+  qreal t1 = 1e9;
+  const auto stringi = [&](qreal origine, qreal passo, qreal minimo, qreal massimo) {
+    if (passo == 0) return origine >= minimo && origine <= massimo;
+    qreal a = (minimo - origine) / passo;
+    qreal b = (massimo - origine) / passo;
+    if (a > b) std::swap(a, b);
+    t0 = std::max(t0, a);
+    t1 = std::min(t1, b);
+    return t0 < t1;
+  };
+  if (!stringi(punto.x(), verso.x(), r.left(), r.right()) ||
+      !stringi(punto.y(), verso.y(), r.top(), r.bottom())) {
+    return {};
   }
-  Traccia(p, linee, coloreDorsoChiaro, 0.9);
+  return {punto + t0 * verso, punto + t1 * verso};
+}
+
+void DisegnaReticolo(QPainter& p, const QRectF& pannello) {
+  // Lines run corner to corner of each cell; their ends hide under the panel's border.
+  QPainterPath linee;
+  const int n = 6;
+  for (int k = -n; k <= n; ++k) {
+    const QPointF punto(kCentro.x() + k * 2 * kPassoX, kCentro.y());
+    for (const QPointF verso : {QPointF(kPassoX, kPassoY), QPointF(kPassoX, -kPassoY)}) {
+      const QLineF tratto = Ritaglia(punto, verso, pannello);
+      if (tratto.isNull()) continue;
+      linee.moveTo(tratto.p1());
+      linee.lineTo(tratto.p2());
+    }
+  }
+  Campisci(p, Contorno(linee, 0.9), coloreDorsoChiaro, 0);
 
   QPainterPath fiori;
   QPainterPath punti;
-  for (int i = -n; i <= n; ++i) {
+  const QRectF dentro = pannello.adjusted(3, 3, -3, -3);
+  for (int i = -2 * n; i <= 2 * n; ++i) {
     for (int j = -n; j <= n; ++j) {
       const QPointF q = kCentro + QPointF(i * kPassoX, j * kPassoY);
       if ((i + j) % 2 == 0) continue;  // crossings of the lattice stay bare
-      if (!pannello.contains(q)) continue;
+      if (!dentro.contains(q)) continue;
       fiori.addPath(Fiorellino(q, 3.2));
       punti.addEllipse(q, 0.8, 0.8);
     }
@@ -60,7 +83,7 @@ void DisegnaReticolo(QPainter& p, const QRectF& pannello) {
 
 void DisegnaMedaglione(QPainter& p) {
   Campisci(p, Ellisse(kCentro, 17, 23), coloreDorsoChiaro, 0);
-  Traccia(p, Ellisse(kCentro, 14.5, 20.5), coloreDorso, 1.0);
+  Campisci(p, Contorno(Ellisse(kCentro, 14.5, 20.5), 1.0), coloreDorso, 0);
   QPainterPath petali;
   for (int i = 0; i < 8; ++i) {
     const qreal a = M_PI / 4 * i;
@@ -88,14 +111,10 @@ void DisegnaDorso(QPainter& p) {
   QPainterPath riquadro;
   riquadro.addRoundedRect(pannello, 3, 3);
   Campisci(p, riquadro, coloreDorso, 0);
-  p.save();
-  p.setClipPath(riquadro);
   DisegnaReticolo(p, pannello);
-  p.restore();
-  Traccia(p, riquadro.translated(0, 0), coloreDorso, 1.2);
   QPainterPath filetto;
   filetto.addRoundedRect(pannello.adjusted(1.8, 1.8, -1.8, -1.8), 2, 2);
-  Traccia(p, filetto, coloreDorsoChiaro, 0.8);
+  Campisci(p, Contorno(filetto, 0.8), coloreDorsoChiaro, 0);
   DisegnaMedaglione(p);
   p.restore();
 }

@@ -39,12 +39,13 @@ void DisegnaVeste(QPainter& p, const Vesti& v) {
   piedi.addEllipse(QPointF(31, 118.5), 4, 2);
   piedi.addEllipse(QPointF(41, 118.5), 4, 2);
   Campisci(p, piedi, coloreNero, kTrattoFine);
-  Campisci(p, veste.intersected([] {
-    QPainterPath orlo;
-    orlo.addRect(20, 111, 32, 8);
-    return orlo;
-  }()),
-           coloreOro, kTrattoFine);
+  QPainterPath orlo;
+  orlo.moveTo(25.3, 111);
+  orlo.lineTo(46.7, 111);
+  orlo.lineTo(47, 116);
+  orlo.quadTo(36, 119, 25, 116);
+  orlo.closeSubpath();
+  Campisci(p, orlo, coloreOro, kTrattoFine);
 }
 
 // White fur with black tails: the ermine on the mantle's edges and shoulders.

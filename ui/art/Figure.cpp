@@ -2,7 +2,6 @@
 
 #include <QLineF>
 #include <QPainter>
-#include <QPainterPathStroker>
 
 #include "Campitura.h"
 #include "Colori.h"
@@ -91,11 +90,12 @@ void DisegnaArto(QPainter& p, std::initializer_list<QPointF> linea, qreal spesso
   QPainterPath traccia;
   traccia.moveTo(*linea.begin());
   for (auto it = linea.begin() + 1; it != linea.end(); ++it) traccia.lineTo(*it);
-  QPainterPathStroker pennello;
-  pennello.setWidth(spessore);
-  pennello.setCapStyle(Qt::RoundCap);
-  pennello.setJoinStyle(Qt::RoundJoin);
-  Campisci(p, pennello.createStroke(traccia).simplified(), colore);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(
+      QPen(coloreInchiostro, spessore + 2 * kTratto, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(traccia);
+  p.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(traccia);
 }
 
 void DisegnaSegnoImpugnato(QPainter& p, Seme seme, QPointF mano, qreal misura, QPointF cima) {

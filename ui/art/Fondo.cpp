@@ -24,13 +24,13 @@ QPainterPath FormaCarta() {
 }
 
 void DisegnaFondo(QPainter& p, bool conCornice) {
-  QPainterPath bordo;
-  const qreal m = kBordo / 2;
-  bordo.addRoundedRect(QRectF(m, m, kLarghezzaCarta - kBordo, kAltezzaCarta - kBordo),
-                       kRaggioAngolo - m, kRaggioAngolo - m);
-  p.setBrush(coloreCarta);
-  p.setPen(QPen(coloreBordo, kBordo));
-  p.drawPath(bordo);
+  // Edge and stock as two fills, so nothing spills past the card's outline.
+  Campisci(p, FormaCarta(), coloreBordo, 0);
+  QPainterPath carta;
+  carta.addRoundedRect(
+      QRectF(kBordo, kBordo, kLarghezzaCarta - 2 * kBordo, kAltezzaCarta - 2 * kBordo),
+      kRaggioAngolo - kBordo, kRaggioAngolo - kBordo);
+  Campisci(p, carta, coloreCarta, 0);
   if (!conCornice) return;
   QPainterPath cornice;
   const qreal c = kMargineCornice;

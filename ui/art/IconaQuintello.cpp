@@ -1,10 +1,59 @@
 #include "IconaQuintello.h"
 
+#include <QPainter>
+
+#include "Fondo.h"
+#include "PittoreCarte.h"
+#include "Segni.h"
+#include "Seme.h"
+
 namespace quintello {
+namespace {
+
+// Below this size the seven coins would melt into a smudge: the front card then shows the
+// settebello's prized coin alone, large.
+constexpr int kLatoSemplice = 40;
+constexpr qreal kAltezzaRelativa = 0.8;  // card height as a share of the icon's side
+constexpr int kValoreSettebello = 7;
+
+struct Posa {
+  QPointF piede;  // bottom centre of the card, as a share of the side
+  qreal giro;     // degrees, clockwise
+};
+constexpr Posa kDietro{{0.43, 0.9}, -15};
+constexpr Posa kDavanti{{0.6, 0.91}, 9};
+
+void Colloca(QPainter& p, int lato, const Posa& posa) {
+  const qreal scala = lato * kAltezzaRelativa / kAltezzaCarta;
+  p.translate(posa.piede * lato);
+  p.rotate(posa.giro);
+  p.scale(scala, scala);
+  p.translate(-kLarghezzaCarta / 2.0, -kAltezzaCarta);
+}
+
+void DisegnaSettebelloSemplice(QPainter& p) {
+  DisegnaFondo(p, false);
+  DisegnaDenaroPregiato(p, QPointF(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0), 26);
+}
+
+}  // namespace
 
 QImage ImmagineIcona(int lato) {
+  if (lato <= 0) return {};
   QImage icona(lato, lato, QImage::Format_ARGB32_Premultiplied);
   icona.fill(Qt::transparent);
+  QPainter p(&icona);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.save();
+  Colloca(p, lato, kDietro);
+  DisegnaDorso(p);
+  p.restore();
+  Colloca(p, lato, kDavanti);
+  if (lato < kLatoSemplice) {
+    DisegnaSettebelloSemplice(p);
+  } else {
+    DisegnaFaccia(p, kValoreSettebello, static_cast<int>(Seme::Denari));
+  }
   return icona;
 }
 

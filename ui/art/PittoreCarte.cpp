@@ -1,6 +1,7 @@
 #include "PittoreCarte.h"
 
 #include <QPainter>
+#include <cstring>
 
 #include "CarteNumerali.h"
 #include "Figure.h"
@@ -37,7 +38,7 @@ QImage ImmagineCarta(int valore, int seme, qreal dpr) {
   QImage immagine(qRound(kLarghezzaCarta * dpr), qRound(kAltezzaCarta * dpr),
                   QImage::Format_ARGB32_Premultiplied);
   immagine.setDevicePixelRatio(dpr);
-  immagine.fill(Qt::transparent);
+  std::memset(immagine.bits(), 0, immagine.sizeInBytes());
   QPainter p(&immagine);
   if (dorso) {
     DisegnaDorso(p);

@@ -36,9 +36,8 @@ void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali, const
 
 void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
   Campisci(p, Ellisse(c, r, r), Doratura(c, r), r > 14 ? 1.0 : kTratto);
-  const QPainterPath anello =
-      Ellisse(c, r * 0.8, r * 0.8).subtracted(Ellisse(c, r * 0.64, r * 0.64));
-  Campisci(p, anello, coloreRosso, kTrattoFine);
+  Campisci(p, Ellisse(c, r * 0.8, r * 0.8), coloreRosso, kTrattoFine);
+  Campisci(p, Ellisse(c, r * 0.64, r * 0.64), Doratura(c, r), kTrattoFine);
   DisegnaRosetta(p, c, r * 0.58, petali, coloreRosso);
 }
 
