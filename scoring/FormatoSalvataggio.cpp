@@ -17,7 +17,9 @@ std::string_view SenzaSpaziIniziali(std::string_view riga) {
   return riga;
 }
 
-// Reads one line, whatever its ending; false at the end of the file.
+// Reads one line, whatever its ending; false at the end of the file. Every
+// item ignores the blanks that lead its line, so they are not even kept: a
+// line of any length costs no more than its text after them.
 bool ProssimaRiga(std::istream& file, std::string& riga) {
   riga.clear();
   std::streambuf* buffer = file.rdbuf();
@@ -31,6 +33,7 @@ bool ProssimaRiga(std::istream& file, std::string& riga) {
       if (buffer->sgetc() == '\n') buffer->sbumpc();
       break;
     }
+    if (riga.empty() && Spazio(static_cast<char>(c))) continue;
     if (riga.size() < kRigaMassima) riga.push_back(static_cast<char>(c));
   }
   return true;
