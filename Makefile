@@ -14,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz clean
+.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz bench soak clean
 
 all: build
 
@@ -66,6 +66,16 @@ fuzz: build-fuzz
 	$(FUZZ_BUILD)/tests/fuzz/fuzz_carica -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
 		$(FUZZ_BUILD)/corpus-lungo tests/fuzz/corpus
+
+# Speed of the logic and of the card painter (never part of the test suite).
+bench: build
+	$(BUILD)/bench/logica/bench_logica
+	@if [ -x $(BUILD)/bench/art/bench_art ]; then $(BUILD)/bench/art/bench_art; fi
+
+# The long random-play run: make soak HANDS=100000
+HANDS ?= 100000
+soak: build
+	$(BUILD)/bench/logica/soak_partite $(HANDS)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
