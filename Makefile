@@ -14,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz bench soak clean
+.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz bench soak startup package clean
 
 all: build
 
@@ -76,6 +76,14 @@ bench: build
 HANDS ?= 100000
 soak: build
 	$(BUILD)/bench/logica/soak_partite $(HANDS)
+
+# Start-up time and memory beside a desktop card game users know.
+startup: build
+	scripts/misura-avvio.sh $(BUILD)/app/quintello
+
+# The Debian package, built with CPack.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
