@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "PittoreCarte.h"
+
 namespace quintello {
 namespace {
 
@@ -35,32 +37,46 @@ constexpr Posto kCoppe6[] = {{{21, 25}, 30}, {{53, 25}, 30},  {{21, 65}, 30},
 constexpr Posto kCoppe7[] = {{{21, 25}, 28},  {{53, 25}, 28},  {{21, 65}, 28}, {{53, 65}, 28},
                              {{21, 105}, 28}, {{53, 105}, 28}, {{37, 44}, 21}};
 
-// Swords: curved blades in mirrored pairs whose crossings make almond shapes; odd counts add
-// a straight blade down the middle.
-constexpr Spada kSpadaDritta{{37, 112}, {37, 13}, 0, 4};
+// Swords: curved blades drawn like meridians, all crossing at the same two points so that each
+// pair encloses an almond; hilts fan out below the lower crossing and points above the upper.
+constexpr qreal kIncrocioBasso = 101;
+constexpr qreal kIncrocioAlto = 29;
+constexpr qreal kSporgenza = 0.15;  // how far past the crossings, as a share of their distance
+
+// The blade that bows `scarto` pixels sideways midway between its crossings; inner pairs cross
+// `rientro` pixels nearer the middle, so their hilts stand higher and can be told apart.
+constexpr Spada Meridiano(qreal scarto, qreal rientro, qreal larghezza) {
+  const qreal x = kLarghezzaCarta / 2.0 - 4 * scarto * kSporgenza * (1 + kSporgenza);
+  const qreal basso = kIncrocioBasso - rientro;
+  const qreal alto = kIncrocioAlto + rientro;
+  const qreal fuori = (basso - alto) * kSporgenza;
+  return {{x, basso + fuori},
+          {x, alto - fuori},
+          scarto * (1 + 4 * kSporgenza * (1 + kSporgenza)),
+          larghezza};
+}
+
+// The straight blade odd counts add down the middle, its hilt kept clear of the frame.
+constexpr Spada Dritta(qreal larghezza) {
+  return {{37, 107}, {37, 13}, 0, larghezza};
+}
+
 constexpr Spada kSpade1[] = {{{37, 96}, {37, 12}, 0, 9}};
-constexpr Spada kSpade2[] = {{{52, 110}, {52, 16}, -28, 4.2}, {{22, 110}, {22, 16}, 28, 4.2}};
-constexpr Spada kSpade3[] = {
-    {{52, 110}, {52, 16}, -28, 4}, {{22, 110}, {22, 16}, 28, 4}, kSpadaDritta};
-constexpr Spada kSpade4[] = {{{46, 112}, {46, 14}, -22, 3.8},
-                             {{28, 112}, {28, 14}, 22, 3.8},
-                             {{62, 100}, {62, 26}, -10, 3.8},
-                             {{12, 100}, {12, 26}, 10, 3.8}};
-constexpr Spada kSpade5[] = {{{46, 112}, {46, 14}, -22, 3.8},
-                             {{28, 112}, {28, 14}, 22, 3.8},
-                             {{62, 100}, {62, 26}, -10, 3.8},
-                             {{12, 100}, {12, 26}, 10, 3.8},
-                             kSpadaDritta};
-constexpr Spada kSpade6[] = {{{44, 112}, {44, 14}, -20, 3.4}, {{30, 112}, {30, 14}, 20, 3.4},
-                             {{56, 106}, {56, 20}, -18, 3.4}, {{18, 106}, {18, 20}, 18, 3.4},
-                             {{63, 98}, {63, 30}, -8, 3.4},   {{11, 98}, {11, 30}, 8, 3.4}};
-constexpr Spada kSpade7[] = {{{44, 112}, {44, 14}, -20, 3.4},
-                             {{30, 112}, {30, 14}, 20, 3.4},
-                             {{56, 106}, {56, 20}, -18, 3.4},
-                             {{18, 106}, {18, 20}, 18, 3.4},
-                             {{63, 98}, {63, 30}, -8, 3.4},
-                             {{11, 98}, {11, 30}, 8, 3.4},
-                             kSpadaDritta};
+constexpr Spada kSpade2[] = {Meridiano(-19, 0, 4.6), Meridiano(19, 0, 4.6)};
+constexpr Spada kSpade3[] = {Meridiano(-19, 0, 4.4), Meridiano(19, 0, 4.4), Dritta(4.4)};
+constexpr Spada kSpade4[] = {Meridiano(-21, 0, 4.2), Meridiano(21, 0, 4.2), Meridiano(-9, 9, 4.2),
+                             Meridiano(9, 9, 4.2)};
+constexpr Spada kSpade5[] = {Meridiano(-21, 0, 4), Meridiano(21, 0, 4), Meridiano(-9, 9, 4),
+                             Meridiano(9, 9, 4), Dritta(4)};
+constexpr Spada kSpade6[] = {Meridiano(-23, 0, 3.7), Meridiano(23, 0, 3.7),  Meridiano(-14, 7, 3.7),
+                             Meridiano(14, 7, 3.7),  Meridiano(-6, 14, 3.7), Meridiano(6, 14, 3.7)};
+constexpr Spada kSpade7[] = {Meridiano(-23, 0, 3.6),
+                             Meridiano(23, 0, 3.6),
+                             Meridiano(-14, 7, 3.6),
+                             Meridiano(14, 7, 3.6),
+                             Meridiano(-6, 14, 3.6),
+                             Meridiano(6, 14, 3.6),
+                             Dritta(3.6)};
 
 // Batons: straight staves crossing in a lattice, mirrored left to right.
 constexpr Bastone kBastoneDritto{{37, 120}, {37, 10}, 5.5};

@@ -21,7 +21,7 @@ struct Bastone {
   QPointF base;
   QPointF cima;
   qreal spessore = 5;
-  qreal svasatura = 1;
+  qreal svasatura = 1.2;
 };
 
 void DisegnaDenaro(QPainter& p, QPointF centro, qreal raggio);

@@ -1,4 +1,5 @@
-// Batons: a green-barked stave with brown knots where branches were cut, and cut ends.
+// Batons: a brown knotty stave swelling to its head, green shoots where branches were cut,
+// and pale cut ends.
 #include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,7 +18,8 @@ constexpr qreal kNodi[] = {0.2, 0.4, 0.6, 0.8};
 
 qreal MezzoSpessore(const Bastone& b, qreal t) {
   const qreal gonfio = 1 + (b.svasatura - 1) * t * t;
-  const qreal ondeggio = 1 + 0.07 * std::sin(t * 23.0);
+  // Two unrelated ripples make the outline knobbly rather than regular.
+  const qreal ondeggio = 1 + 0.07 * std::sin(t * 19.0 + 1) + 0.04 * std::sin(t * 41.0);
   return b.spessore / 2 * gonfio * ondeggio;
 }
 
@@ -33,6 +35,14 @@ void DisegnaMoncone(QPainter& p, qreal x, qreal bordo, int lato, qreal spessore)
   Campisci(p, moncone, coloreMarrone, kTrattoFine);
   const QPointF taglio(x + s * 0.7 + sporgenza * 0.5, (bordo + sporgenza * 0.85) * lato);
   Campisci(p, Ellisse(taglio, s * 0.55, s * 0.3), coloreMarroneChiaro, kTrattoFine);
+  // A green shoot springs from beside each cut.
+  const qreal l = spessore * 1.1;
+  QPainterPath foglia;
+  foglia.moveTo(x - s * 0.6, bordo * lato * 0.9);
+  foglia.quadTo(x - s * 0.2 - l * 0.2, (bordo + l * 0.7) * lato, x - s * 0.8 - l * 0.6,
+                (bordo + l) * lato);
+  foglia.quadTo(x - s * 1.2 - l * 0.2, (bordo + l * 0.35) * lato, x - s * 0.6, bordo * lato * 0.9);
+  Campisci(p, foglia, coloreVerde, kTrattoFine);
 }
 
 }  // namespace
@@ -64,20 +74,19 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   fusto.closeSubpath();
   const qreal massimo = b.spessore / 2 * b.svasatura;
   QLinearGradient corteccia(0, -massimo, 0, massimo);
-  corteccia.setColorAt(0, coloreVerdeScuro);
-  corteccia.setColorAt(0.35, coloreVerdeChiaro);
-  corteccia.setColorAt(0.7, coloreVerde);
-  corteccia.setColorAt(1, coloreVerdeScuro);
+  corteccia.setColorAt(0, coloreMarrone);
+  corteccia.setColorAt(0.35, coloreMarroneChiaro);
+  corteccia.setColorAt(0.75, coloreMarrone);
+  corteccia.setColorAt(1, coloreMarroneScuro);
   Campisci(p, fusto, corteccia, tratto);
 
-  // Brown rings of knots along the stave.
+  // Knot holes along the stave, between the cut branches.
   for (qreal n : kNodi) {
-    const qreal x = (n + 0.1) * l;
-    const qreal h = MezzoSpessore(b, n + 0.1);
-    QPainterPath nodo;
-    nodo.moveTo(x - h * 0.35, -h * 0.9);
-    nodo.quadTo(x + h * 0.25, 0, x - h * 0.35, h * 0.9);
-    Traccia(p, nodo, coloreMarroneScuro, std::max(0.5, b.spessore * 0.12));
+    const qreal t = n + 0.1;
+    const qreal h = MezzoSpessore(b, t);
+    const QPointF occhio(t * l, h * 0.25 * (n < 0.5 ? 1 : -1));
+    Campisci(p, Ellisse(occhio, h * 0.45, h * 0.22), coloreMarroneScuro, 0);
+    Campisci(p, Ellisse(occhio, h * 0.2, h * 0.09), coloreVerdeChiaro, 0);
   }
 
   for (qreal t : {0.0, 1.0}) {

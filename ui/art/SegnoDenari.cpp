@@ -21,8 +21,8 @@ QRadialGradient Doratura(QPointF centro, qreal raggio) {
 void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali, const QColor& colore) {
   QPainterPath petalo;
   petalo.moveTo(0, 0);
-  petalo.quadTo(raggio * 0.5, -raggio * 0.36, raggio, 0);
-  petalo.quadTo(raggio * 0.5, raggio * 0.36, 0, 0);
+  petalo.quadTo(raggio * 0.5, -raggio * 0.3, raggio, 0);
+  petalo.quadTo(raggio * 0.5, raggio * 0.3, 0, 0);
   QPainterPath rosetta;
   for (int i = 0; i < petali; ++i) {
     QTransform giro;
@@ -36,9 +36,11 @@ void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali, const
 
 void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
   Campisci(p, Ellisse(c, r, r), Doratura(c, r), r > 14 ? 1.0 : kTratto);
-  Campisci(p, Ellisse(c, r * 0.8, r * 0.8), coloreRosso, kTrattoFine);
-  Campisci(p, Ellisse(c, r * 0.64, r * 0.64), Doratura(c, r), kTrattoFine);
-  DisegnaRosetta(p, c, r * 0.58, petali, coloreRosso);
+  // An engraved rim, a narrow red ring, then the rosette on bare gold.
+  Traccia(p, Ellisse(c, r * 0.86, r * 0.86), coloreOroScuro, std::max(0.4, r * 0.05));
+  Campisci(p, Ellisse(c, r * 0.74, r * 0.74), coloreRosso, kTrattoFine);
+  Campisci(p, Ellisse(c, r * 0.63, r * 0.63), Doratura(c, r), kTrattoFine);
+  DisegnaRosetta(p, c, r * 0.52, petali, coloreRosso);
 }
 
 }  // namespace
