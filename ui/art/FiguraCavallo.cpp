@@ -79,13 +79,13 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
 
   // Red bridle with a gold stud; the rein runs back to the rider's hand.
   QPainterPath briglia;
-  briglia.moveTo(20, 51.5);
-  briglia.lineTo(13, 67.5);
-  briglia.moveTo(10.5, 62);
-  briglia.lineTo(18.5, 58.5);
+  briglia.moveTo(20.5, 52.5);
+  briglia.lineTo(14, 65.5);
+  briglia.moveTo(9.4, 61);
+  briglia.quadTo(13, 61.6, 15.8, 62.6);
   Traccia(p, briglia, coloreRosso, 1.1);
   QPainterPath redine;
-  redine.moveTo(13, 67);
+  redine.moveTo(14, 65.5);
   redine.quadTo(26, 72, 39, 65);
   Traccia(p, redine, coloreRossoScuro, 0.8);
 }
@@ -155,6 +155,7 @@ void DisegnaCavaliere(QPainter& p, Seme seme, const Vesti& v) {
 
 void DisegnaCavallo(QPainter& p, Seme seme) {
   const Vesti v = VestiDi(seme);
+  DisegnaTerreno(p, 121, 16, 61);
   DisegnaCoda(p, v);
   DisegnaZampe(p, v);
   DisegnaCorpo(p, v);

@@ -91,6 +91,7 @@ void DisegnaBerretto(QPainter& p, const Vesti& v) {
 
 void DisegnaFante(QPainter& p, Seme seme) {
   const Vesti v = VestiDi(seme);
+  DisegnaTerreno(p, 120.5, 18, 54);
   DisegnaMantello(p, v);
   DisegnaGambe(p, v);
   DisegnaTunica(p, v);

@@ -119,6 +119,7 @@ void DisegnaScettro(QPainter& p) {
 
 void DisegnaRe(QPainter& p, Seme seme) {
   const Vesti v = VestiDi(seme);
+  DisegnaTerreno(p, 120, 12, 58);
   DisegnaManto(p, v);
   DisegnaVeste(p, v);
   DisegnaErmellino(p);

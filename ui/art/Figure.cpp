@@ -37,9 +37,11 @@ void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
   QPainterPath chioma;
   chioma.moveTo(c + QPointF(-5.8, -2) * s);
   chioma.cubicTo(c + QPointF(-7.5, -10) * s, c + QPointF(7.5, -10) * s, c + QPointF(5.8, -2) * s);
-  chioma.lineTo(c + QPointF(6.6, lunghezza) * s);
-  chioma.quadTo(c + QPointF(0, lunghezza + 1.5) * s, c + QPointF(-6.6, lunghezza) * s);
-  chioma.closeSubpath();
+  chioma.cubicTo(c + QPointF(8.2, 1) * s, c + QPointF(8.4, lunghezza - 1) * s,
+                 c + QPointF(6, lunghezza) * s);
+  chioma.quadTo(c + QPointF(0, lunghezza + 1.5) * s, c + QPointF(-6, lunghezza) * s);
+  chioma.cubicTo(c + QPointF(-8.4, lunghezza - 1) * s, c + QPointF(-8.2, 1) * s,
+                 c + QPointF(-5.8, -2) * s);
   Campisci(p, chioma, capelli);
 
   Campisci(p, Ellisse(c, 5.1 * s, 6.4 * s), coloreCarne);
@@ -79,6 +81,14 @@ void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
   naso.quadTo(c + QPointF(0.3, 1.2) * s, c + QPointF(0.9, 1.9) * s);
   naso.lineTo(c + QPointF(-0.3, 2.2) * s);
   Traccia(p, naso, coloreCarneOmbra.darker(130), 0.45 * s);
+}
+
+void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a) {
+  QPainterPath prato;
+  prato.moveTo(da, y);
+  prato.cubicTo(da + 2, y - 3, a - 2, y - 3, a, y);
+  prato.cubicTo(a - 2, y + 2.2, da + 2, y + 2.2, da, y);
+  Campisci(p, prato, coloreVerdeChiaro, kTrattoFine);
 }
 
 void DisegnaMano(QPainter& p, QPointF centro, qreal raggio) {

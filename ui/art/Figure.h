@@ -31,6 +31,8 @@ Vesti VestiDi(Seme seme);
 // Parts shared by the figures, drawn around the given points.
 enum class Pelo { Giovane, Barbuto };
 void DisegnaVolto(QPainter& p, QPointF centro, qreal scala, Pelo pelo);
+// The patch of grass the figure stands on, level at y from x = da to x = a.
+void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a);
 void DisegnaMano(QPainter& p, QPointF centro, qreal raggio = 2.2);
 // A sleeve or leg following a bent line of the given thickness.
 void DisegnaArto(QPainter& p, std::initializer_list<QPointF> linea, qreal spessore,
