@@ -12,7 +12,7 @@
 namespace quintello {
 namespace {
 
-constexpr int kCampioni = 24;
+constexpr int kCampioni = 18;
 // Where the cut branches stand, as fractions of the length, and on which side.
 constexpr qreal kNodi[] = {0.2, 0.4, 0.6, 0.8};
 
@@ -23,27 +23,40 @@ qreal MezzoSpessore(const Bastone& b, qreal t) {
   return b.spessore / 2 * gonfio * ondeggio;
 }
 
-void DisegnaMoncone(QPainter& p, qreal x, qreal bordo, int lato, qreal spessore) {
-  const qreal s = spessore * 0.34;
-  const qreal sporgenza = spessore * 0.42;
-  QPainterPath moncone;
-  moncone.moveTo(x - s, bordo * lato * 0.6);
-  moncone.lineTo(x + s * 0.2 + sporgenza * 0.5, (bordo + sporgenza) * lato);
-  moncone.lineTo(x + s * 1.2 + sporgenza * 0.5, (bordo + sporgenza * 0.7) * lato);
-  moncone.lineTo(x + s, bordo * lato * 0.6);
-  moncone.closeSubpath();
-  Campisci(p, moncone, coloreMarrone, kTrattoFine);
-  const QPointF taglio(x + s * 0.7 + sporgenza * 0.5, (bordo + sporgenza * 0.85) * lato);
-  Campisci(p, Ellisse(taglio, s * 0.55, s * 0.3), coloreMarroneChiaro, kTrattoFine);
-  // A green shoot springs from beside each cut.
-  const qreal l = spessore * 1.1;
-  QPainterPath foglia;
-  foglia.moveTo(x - s * 0.6, bordo * lato * 0.9);
-  foglia.quadTo(x - s * 0.2 - l * 0.2, (bordo + l * 0.7) * lato, x - s * 0.8 - l * 0.6,
-                (bordo + l) * lato);
-  foglia.quadTo(x - s * 1.2 - l * 0.2, (bordo + l * 0.35) * lato, x - s * 0.6, bordo * lato * 0.9);
-  Campisci(p, foglia, coloreVerde, kTrattoFine);
-}
+// The cut branches of one baton, gathered so that each kind of part is painted in one go.
+struct Monconi {
+  QPainterPath legno;
+  QPainterPath tagli;
+  QPainterPath foglie;
+
+  void Aggiungi(qreal x, qreal bordo, int lato, qreal spessore) {
+    const qreal s = spessore * 0.34;
+    const qreal sporgenza = spessore * 0.42;
+    QPainterPath moncone;
+    moncone.moveTo(x - s, bordo * lato * 0.6);
+    moncone.lineTo(x + s * 0.2 + sporgenza * 0.5, (bordo + sporgenza) * lato);
+    moncone.lineTo(x + s * 1.2 + sporgenza * 0.5, (bordo + sporgenza * 0.7) * lato);
+    moncone.lineTo(x + s, bordo * lato * 0.6);
+    moncone.closeSubpath();
+    legno.addPath(moncone);
+    const QPointF taglio(x + s * 0.7 + sporgenza * 0.5, (bordo + sporgenza * 0.85) * lato);
+    tagli.addEllipse(taglio, s * 0.55, s * 0.3);
+    // A green shoot springs from beside each cut.
+    const qreal l = spessore * 1.1;
+    const QPointF attacco(x - s * 0.6, bordo * lato * 0.9);
+    foglie.moveTo(attacco);
+    foglie.quadTo(x - s * 0.2 - l * 0.2, (bordo + l * 0.7) * lato, x - s * 0.8 - l * 0.6,
+                  (bordo + l) * lato);
+    foglie.quadTo(x - s * 1.2 - l * 0.2, (bordo + l * 0.35) * lato, attacco.x(), attacco.y());
+    foglie.closeSubpath();
+  }
+
+  void Disegna(QPainter& p) const {
+    Campisci(p, legno, coloreMarrone, kTrattoFine);
+    Campisci(p, tagli, coloreMarroneChiaro, kTrattoFine);
+    Campisci(p, foglie, coloreVerde, kTrattoFine);
+  }
+};
 
 }  // namespace
 
@@ -55,11 +68,13 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   p.translate(b.base);
   p.rotate(-asse.angle());
 
+  Monconi monconi;
   int lato = 1;
   for (qreal n : kNodi) {
-    DisegnaMoncone(p, n * l, MezzoSpessore(b, n), lato, b.spessore);
+    monconi.Aggiungi(n * l, MezzoSpessore(b, n), lato, b.spessore);
     lato = -lato;
   }
+  monconi.Disegna(p);
 
   QPolygonF sopra, sotto;
   for (int i = 0; i <= kCampioni; ++i) {
@@ -81,19 +96,27 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   Campisci(p, fusto, corteccia, tratto);
 
   // Knot holes along the stave, between the cut branches.
+  QPainterPath occhi;
+  QPainterPath pupille;
   for (qreal n : kNodi) {
     const qreal t = n + 0.1;
     const qreal h = MezzoSpessore(b, t);
     const QPointF occhio(t * l, h * 0.25 * (n < 0.5 ? 1 : -1));
-    Campisci(p, Ellisse(occhio, h * 0.45, h * 0.22), coloreMarroneScuro, 0);
-    Campisci(p, Ellisse(occhio, h * 0.2, h * 0.09), coloreVerdeChiaro, 0);
+    occhi.addEllipse(occhio, h * 0.45, h * 0.22);
+    pupille.addEllipse(occhio, h * 0.2, h * 0.09);
   }
+  Campisci(p, occhi, coloreMarroneScuro, 0);
+  Campisci(p, pupille, coloreVerdeChiaro, 0);
 
+  QPainterPath tagli;
+  QPainterPath midollo;
   for (qreal t : {0.0, 1.0}) {
     const qreal h = MezzoSpessore(b, t);
-    Campisci(p, Ellisse({t * l, 0}, h * 0.32, h), coloreMarroneChiaro, kTrattoFine + 0.1);
-    Campisci(p, Ellisse({t * l, 0}, h * 0.12, h * 0.4), coloreMarrone, 0);
+    tagli.addEllipse({t * l, 0}, h * 0.32, h);
+    midollo.addEllipse({t * l, 0}, h * 0.12, h * 0.4);
   }
+  Campisci(p, tagli, coloreMarroneChiaro, kTrattoFine + 0.1);
+  Campisci(p, midollo, coloreMarrone, 0);
   p.restore();
 }
 

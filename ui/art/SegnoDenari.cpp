@@ -38,8 +38,9 @@ void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
   Campisci(p, Ellisse(c, r, r), Doratura(c, r), r > 14 ? 1.0 : kTratto);
   // An engraved rim, a narrow red ring, then the rosette on bare gold.
   Traccia(p, Ellisse(c, r * 0.86, r * 0.86), coloreOroScuro, std::max(0.4, r * 0.05));
-  Campisci(p, Ellisse(c, r * 0.74, r * 0.74), coloreRosso, kTrattoFine);
-  Campisci(p, Ellisse(c, r * 0.63, r * 0.63), Doratura(c, r), kTrattoFine);
+  QPainterPath anello = Ellisse(c, r * 0.74, r * 0.74);
+  anello.addEllipse(c, r * 0.63, r * 0.63);  // the hole shows the disc's gold beneath
+  Campisci(p, anello, coloreRosso, kTrattoFine);
   DisegnaRosetta(p, c, r * 0.52, petali, coloreRosso);
 }
 
@@ -54,11 +55,13 @@ void DisegnaDenaroPregiato(QPainter& p, QPointF centro, qreal raggio) {
   DisegnaDisco(p, centro, raggio, 12);
   // A beaded ring between rim and red band marks the prized coin even at 1x.
   const int perle = 16;
+  QPainterPath filo;
   for (int i = 0; i < perle; ++i) {
     const qreal a = 2 * M_PI * (i + 0.5) / perle;
-    const QPointF q = centro + QPointF(qCos(a), qSin(a)) * raggio * 0.9;
-    Campisci(p, Ellisse(q, raggio * 0.06, raggio * 0.06), coloreRossoScuro, 0);
+    filo.addEllipse(centro + QPointF(qCos(a), qSin(a)) * raggio * 0.9, raggio * 0.06,
+                    raggio * 0.06);
   }
+  Campisci(p, filo, coloreRossoScuro, 0);
 }
 
 void DisegnaRaggiera(QPainter& p, QPointF centro, qreal interno, qreal esterno, int punte) {

@@ -10,7 +10,7 @@
 namespace quintello {
 namespace {
 
-constexpr int kCampioni = 28;
+constexpr int kCampioni = 20;
 
 struct Curva {
   QPointF a, c, b;
@@ -70,12 +70,12 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
   QPainterPath manico;
   manico.addRoundedRect(QRectF(-impugnatura, -w * 0.32, impugnatura, w * 0.64), w * 0.2, w * 0.2);
   Campisci(p, manico, coloreOroScuro, tratto);
+  QPainterPath fasce;
   for (qreal f : {0.33, 0.66}) {
-    QPainterPath fascia;
-    fascia.moveTo(-impugnatura * f, -w * 0.32);
-    fascia.lineTo(-impugnatura * f, w * 0.32);
-    Traccia(p, fascia, coloreInchiostro, tratto * 0.8);
+    fasce.moveTo(-impugnatura * f, -w * 0.32);
+    fasce.lineTo(-impugnatura * f, w * 0.32);
   }
+  Traccia(p, fasce, coloreInchiostro, tratto * 0.8);
   Campisci(p, Ellisse({-impugnatura - w * 0.35, 0}, w * 0.5, w * 0.5), coloreOro, tratto);
 
   // Crossguard with curled quillons.
@@ -87,8 +87,9 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
   guardia.quadTo(w * 0.8, 0, w * 0.3, -braccio);
   guardia.closeSubpath();
   Campisci(p, guardia, coloreOro, tratto);
-  Campisci(p, Ellisse({w * 0.05, -braccio}, w * 0.38, w * 0.38), coloreOro, tratto);
-  Campisci(p, Ellisse({w * 0.05, braccio}, w * 0.38, w * 0.38), coloreOro, tratto);
+  QPainterPath pomelli = Ellisse({w * 0.05, -braccio}, w * 0.38, w * 0.38);
+  pomelli.addEllipse(QPointF(w * 0.05, braccio), w * 0.38, w * 0.38);
+  Campisci(p, pomelli, coloreOro, tratto);
   Campisci(p, Ellisse({w * 0.25, 0}, w * 0.28, w * 0.28), coloreRosso, kTrattoFine);
   p.restore();
 }
