@@ -1,4 +1,5 @@
 // The four aces: one large sign each, dressed up as the traditional aces are.
+#include <QLineF>
 #include <QPainter>
 #include <QtMath>
 
@@ -93,13 +94,44 @@ void DisegnaAssoSpade(QPainter& p) {
   DisegnaCorona(p, QPointF(spada.punta.x(), spada.punta.y() + 24), 18);
 }
 
+// A red ribbon knotted round the club, its two swallowtailed ends fluttering out to the sides.
+void DisegnaNastro(QPainter& p, QPointF nodo, qreal mezzaLarghezza) {
+  const qreal w = mezzaLarghezza;
+  constexpr qreal kMezzaFascia = 2.4;
+  QPainterPath code;
+  for (int lato : {-1, 1}) {
+    const QPointF a = nodo + QPointF(lato * w * 0.4, 1);
+    const QPointF b = nodo + QPointF(lato * (w + 9), 17);
+    QLineF asse(a, b);
+    const QPointF verso = (b - a) / asse.length();
+    const QPointF n(-verso.y() * kMezzaFascia, verso.x() * kMezzaFascia);
+    const QPointF c = (a + b) / 2 + QPointF(lato * 3, -4);
+    code.moveTo(a + n);
+    code.quadTo(c + n, b + n);
+    code.lineTo(b - verso * 2.8);
+    code.lineTo(b - n);
+    code.quadTo(c - n, a - n);
+    code.closeSubpath();
+  }
+  Campisci(p, code, coloreRosso);
+  QPainterPath fascia;
+  fascia.moveTo(nodo + QPointF(-w, -2.5));
+  fascia.quadTo(nodo + QPointF(0, -0.5), nodo + QPointF(w, -2.5));
+  fascia.lineTo(nodo + QPointF(w, 2.5));
+  fascia.quadTo(nodo + QPointF(0, 4.5), nodo + QPointF(-w, 2.5));
+  fascia.closeSubpath();
+  Campisci(p, fascia, coloreRosso);
+  Campisci(p, Ellisse(nodo + QPointF(0, 1), 2.6, 3), coloreRossoScuro, kTrattoFine);
+}
+
 void DisegnaAssoBastoni(QPainter& p) {
   const Bastone bastone = PosizioniBastoni(1).front();
   DisegnaBastone(p, bastone);
   const QPointF cima = bastone.cima;
-  DisegnaFoglia(p, cima + QPointF(-6, 8), 215, 12);
-  DisegnaFoglia(p, cima + QPointF(6, 14), -30, 12);
-  DisegnaFoglia(p, cima + QPointF(-5, 30), 200, 10);
+  DisegnaFoglia(p, cima + QPointF(-7, 10), 215, 12);
+  DisegnaFoglia(p, cima + QPointF(7, 16), -30, 12);
+  DisegnaFoglia(p, cima + QPointF(-6, 30), 200, 10);
+  DisegnaNastro(p, QPointF(cima.x(), 76), bastone.spessore * 0.58);
 }
 
 }  // namespace

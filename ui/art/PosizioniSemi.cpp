@@ -80,7 +80,7 @@ constexpr Spada kSpade7[] = {Meridiano(-23, 0, 3.6),
 
 // Batons: straight staves crossing in a lattice, mirrored left to right.
 constexpr Bastone kBastoneDritto{{37, 120}, {37, 10}, 5.5};
-constexpr Bastone kBastoni1[] = {{{37, 120}, {37, 12}, 11, 1.7}};
+constexpr Bastone kBastoni1[] = {{{37, 120}, {37, 14}, 10, 1.9}};
 constexpr Bastone kBastoni2[] = {{{14, 116}, {60, 14}, 6.5}, {{60, 116}, {14, 14}, 6.5}};
 constexpr Bastone kBastoni3[] = {
     {{14, 116}, {60, 14}, 6}, {{60, 116}, {14, 14}, 6}, kBastoneDritto};

@@ -13,6 +13,7 @@ namespace quintello {
 namespace {
 
 constexpr int kCampioni = 18;
+constexpr qreal kSvasaturaClava = 1.5;
 // Where the cut branches stand, as fractions of the length, and on which side.
 constexpr qreal kNodi[] = {0.2, 0.4, 0.6, 0.8};
 
@@ -85,6 +86,12 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   QPainterPath fusto;
   fusto.moveTo(sopra.first());
   for (const QPointF& q : sopra) fusto.lineTo(q);
+  const bool clava = b.svasatura >= kSvasaturaClava;
+  if (clava) {
+    // A club's head is rounded, not sawn off.
+    const qreal h = MezzoSpessore(b, 1);
+    fusto.cubicTo(QPointF(l + h * 0.75, -h), QPointF(l + h * 0.75, h), sotto.last());
+  }
   for (auto it = sotto.rbegin(); it != sotto.rend(); ++it) fusto.lineTo(*it);
   fusto.closeSubpath();
   const qreal massimo = b.spessore / 2 * b.svasatura;
@@ -106,11 +113,12 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
     pupille.addEllipse(occhio, h * 0.2, h * 0.09);
   }
   Campisci(p, occhi, coloreMarroneScuro, 0);
-  Campisci(p, pupille, coloreVerdeChiaro, 0);
+  Campisci(p, pupille, coloreMarroneChiaro, 0);
 
   QPainterPath tagli;
   QPainterPath midollo;
   for (qreal t : {0.0, 1.0}) {
+    if (clava && t == 1.0) continue;
     const qreal h = MezzoSpessore(b, t);
     tagli.addEllipse({t * l, 0}, h * 0.32, h);
     midollo.addEllipse({t * l, 0}, h * 0.12, h * 0.4);
