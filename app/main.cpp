@@ -11,6 +11,6 @@ int main(int argc, char* argv[]) {
   quintello::ui::FinestraPrincipale finestra;
   // The start-up's own boxes may already have ended the game.
   if (finestra.Chiusa()) return 0;
-  finestra.MostraCentrata();
+  finestra.show();
   return applicazione.exec();
 }

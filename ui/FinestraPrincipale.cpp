@@ -93,6 +93,8 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
   createMenus();
   createStatusBar();
   fixSize();
+  // Placed before the start-up, so its first box shows over where the window will be.
+  centerOnScreen();
   gioco_ = std::make_unique<Gioco>(*this, seme ? *seme : Generatore::SemeCasuale());
   gioco_->Form_Load();
 }
@@ -237,11 +239,11 @@ QAction* FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const 
   return azione;
 }
 
-void FinestraPrincipale::MostraCentrata() {
+void FinestraPrincipale::centerOnScreen() {
+  // Before the first show the frame is unknown: the window's own size is close enough.
   QRect dove(QPoint(), frameGeometry().size());
   dove.moveCenter(screen()->availableGeometry().center());
   move(dove.topLeft());
-  show();
 }
 
 void FinestraPrincipale::Inoltra(Handler click) {

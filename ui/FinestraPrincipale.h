@@ -30,16 +30,14 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   Q_OBJECT
 
  public:
-  // Builds the controls, then runs the game's start-up: its first box shows before the
-  // window does. Without a seed the game takes one from the system.
+  // Builds the controls, centred on the screen, then runs the game's start-up: its first
+  // box shows before the window does. Without a seed the game takes one from the system.
   explicit FinestraPrincipale(std::optional<uint64_t> seme = std::nullopt, Risposte risposte = {});
   ~FinestraPrincipale() override;
 
   Gioco& gioco() { return *gioco_; }
   // When set, these answer in place of the modal dialogs.
   Risposte risposte;
-
-  void MostraCentrata();
 
   void Ridisegna(const Carte& carte) override;
   void DisegnaCartePC(Carta carta, int posto) override;
@@ -68,6 +66,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void createMenus();
   void createStatusBar();
   void fixSize();
+  void centerOnScreen();
 
   PostoCarta* NuovoPosto(QWidget* padre, const QString& nome, QPoint dove);
   Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
