@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "Banco.h"
@@ -47,6 +48,8 @@ class TestFlusso : public QObject {
   void manoDisabilitataIgnoraClick();
   void tastiera();
   void puntiVittoria();
+  void nuovaPartitaEdEsci();
+  void salvaECarica();
   void manoIntera();
   void informazioni();
   void chiusuraDaDentroUnHandler();
@@ -231,7 +234,8 @@ void TestFlusso::tastiera() {
   QCOMPARE(f_->gioco().stato.cartaselezionata, 0);
   QTest::keyClick(f_.get(), Qt::Key_3);  // two cards left: no third place
   QCOMPARE(f_->gioco().stato.cartaselezionata, 0);
-  QTest::keyClick(f_.get(), Qt::Key_2);
+  // From a focused button too: the keys it does not use reach the window.
+  QTest::keyClick(prova::Bottone(*f_, "Command1"), Qt::Key_2);
   QCOMPARE(f_->gioco().stato.cartaselezionata, 1);
   QVERIFY(!Shape2(*f_, 1)->isHidden());
 }
@@ -246,6 +250,53 @@ void TestFlusso::puntiVittoria() {
       QCOMPARE(Controllo<QAction>(*f_, nomi[o])->isChecked(), o == scelto);
     }
   }
+}
+
+void TestFlusso::nuovaPartitaEdEsci() {
+  const Carte prima = f_->gioco().stato.carte;
+  copione_.risposte = {Risposta::No};
+  Controllo<QAction>(*f_, QStringLiteral("newpart"))->trigger();
+  QCOMPARE(copione_.messaggi.back().titolo, std::string("Sicuro?"));
+  QVERIFY(f_->gioco().stato.carte == prima);
+
+  const std::size_t mostrati = copione_.messaggi.size();
+  Controllo<QAction>(*f_, QStringLiteral("newpart"))->trigger();  // Sì
+  QVERIFY(copione_.messaggi.size() >= mostrati + 2);              // the question, then the new deal
+  QVERIFY(!(f_->gioco().stato.carte == prima));
+  QCOMPARE(TestoStatus(*f_), QString::fromStdString(TestoStatusBar(f_->gioco().stato)));
+
+  QApplication::setQuitOnLastWindowClosed(false);
+  Controllo<QAction>(*f_, QStringLiteral("esci"))->trigger();
+  QVERIFY(f_->Chiusa());
+  QVERIFY(!f_->isVisible());
+  QApplication::setQuitOnLastWindowClosed(true);
+}
+
+void TestFlusso::salvaECarica() {
+  QTemporaryDir cartella;
+  copione_.fileScelto = cartella.filePath("partita.qnt").toStdString();
+  Controllo<QAction>(*f_, QStringLiteral("sedici"))->trigger();
+  QTest::keyClick(f_.get(), Qt::Key_3);
+  const StatoPartita salvato = f_->gioco().stato;
+  const QString terraSalvata = Terra(*f_, 0)->nomeImmagine();
+  const QList<int> corniciSalvate = CorniciTerraVisibili(*f_);
+
+  Controllo<QAction>(*f_, QStringLiteral("salva"))->trigger();
+  QVERIFY(QFile::exists(cartella.filePath("partita.qnt")));
+  QCOMPARE(copione_.filtri.back(),
+           (QStringList{QStringLiteral("File .qnt (*.qnt)"), QStringLiteral("Tutti i file (*)")}));
+
+  Controllo<QAction>(*f_, QStringLiteral("newpart"))->trigger();
+  Controllo<QAction>(*f_, QStringLiteral("sette"))->trigger();
+  Controllo<QAction>(*f_, QStringLiteral("carica"))->trigger();  // Sì to the question
+
+  QVERIFY(f_->gioco().stato.carte == salvato.carte);
+  QCOMPARE(f_->gioco().stato.puntivittoria, salvato.puntivittoria);
+  QVERIFY(Controllo<QAction>(*f_, QStringLiteral("sedici"))->isChecked());
+  QVERIFY(!Controllo<QAction>(*f_, QStringLiteral("sette"))->isChecked());
+  QCOMPARE(Terra(*f_, 0)->nomeImmagine(), terraSalvata);
+  QCOMPARE(CorniciTerraVisibili(*f_), corniciSalvate);
+  QVERIFY(!Shape2(*f_, 2)->isHidden());
 }
 
 void TestFlusso::manoIntera() {
