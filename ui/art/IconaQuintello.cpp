@@ -13,18 +13,21 @@ namespace {
 // Below this size the seven coins would melt into a smudge: the front card then shows the
 // settebello's prized coin alone, large.
 constexpr int kLatoSemplice = 40;
-constexpr qreal kAltezzaRelativa = 0.8;  // card height as a share of the icon's side
 constexpr int kValoreSettebello = 7;
 
 struct Posa {
   QPointF piede;  // bottom centre of the card, as a share of the side
   qreal giro;     // degrees, clockwise
+  qreal altezza;  // card height as a share of the side
 };
-constexpr Posa kDietro{{0.43, 0.9}, -15};
-constexpr Posa kDavanti{{0.6, 0.91}, 9};
+constexpr Posa kDietro{{0.43, 0.9}, -15, 0.8};
+constexpr Posa kDavanti{{0.6, 0.91}, 9, 0.8};
+// Small icons fan the cards less so that they can fill more of the square.
+constexpr Posa kDietroPiccolo{{0.42, 0.95}, -10, 0.88};
+constexpr Posa kDavantiPiccolo{{0.6, 0.96}, 7, 0.88};
 
 void Colloca(QPainter& p, int lato, const Posa& posa) {
-  const qreal scala = lato * kAltezzaRelativa / kAltezzaCarta;
+  const qreal scala = lato * posa.altezza / kAltezzaCarta;
   p.translate(posa.piede * lato);
   p.rotate(posa.giro);
   p.scale(scala, scala);
@@ -44,12 +47,13 @@ QImage ImmagineIcona(int lato) {
   icona.fill(Qt::transparent);
   QPainter p(&icona);
   p.setRenderHint(QPainter::Antialiasing);
+  const bool piccola = lato < kLatoSemplice;
   p.save();
-  Colloca(p, lato, kDietro);
+  Colloca(p, lato, piccola ? kDietroPiccolo : kDietro);
   DisegnaDorso(p);
   p.restore();
-  Colloca(p, lato, kDavanti);
-  if (lato < kLatoSemplice) {
+  Colloca(p, lato, piccola ? kDavantiPiccolo : kDavanti);
+  if (piccola) {
     DisegnaSettebelloSemplice(p);
   } else {
     DisegnaFaccia(p, kValoreSettebello, static_cast<int>(Seme::Denari));
