@@ -1,5 +1,6 @@
 #include "rules/GiocaComputer.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -58,17 +59,31 @@ void AttendiProcedi(Finestra& finestra) {
 }  // namespace
 
 void OrdinaCombinazioni(std::vector<std::string>& lista, int n) {
-  // The weights are cached beside the entries; the comparisons are the same.
-  std::vector<double> peso(n + 1);
-  for (int i = 1; i <= n; ++i) peso[i] = PesoCarte(lista[i]);
+  // The exchange loop runs on positions and cached weights, and the entries
+  // are moved once at the end: the same comparisons, the same order, without
+  // moving strings n squared times.
+  thread_local std::vector<double> peso;
+  thread_local std::vector<int> origine;
+  thread_local std::vector<std::string> ordinata;
+  peso.assign(n + 1, 0);
+  origine.resize(n + 1);
+  for (int i = 1; i <= n; ++i) {
+    peso[i] = PesoCarte(lista[i]);
+    origine[i] = i;
+  }
+  double* const w = peso.data();
+  int* const o = origine.data();
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
-      if (peso[i] < peso[j]) {
-        std::swap(lista[i], lista[j]);
-        std::swap(peso[i], peso[j]);
+      if (w[i] < w[j]) {
+        std::swap(o[i], o[j]);
+        std::swap(w[i], w[j]);
       }
     }
   }
+  ordinata.resize(std::max<std::size_t>(ordinata.size(), n + 1));
+  for (int i = 1; i <= n; ++i) ordinata[i].swap(lista[origine[i]]);
+  for (int i = 1; i <= n; ++i) lista[i].swap(ordinata[i]);
 }
 
 void GiocaComputer(Gioco& gioco) {
