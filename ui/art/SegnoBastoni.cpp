@@ -1,7 +1,6 @@
 // Batons: a brown knotty stave swelling to its head, green shoots where branches were cut,
 // and pale cut ends.
 #include <QLineF>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QtMath>
 
@@ -59,6 +58,26 @@ struct Monconi {
   }
 };
 
+// The band of the stave between two sides, as shares of its half-thickness (-1 top, 1 bottom).
+QPainterPath Striscia(const Bastone& b, qreal l, qreal da, qreal a) {
+  QPainterPath striscia;
+  for (int i = 0; i <= kCampioni; ++i) {
+    const qreal t = qreal(i) / kCampioni;
+    const QPointF q(t * l, da * MezzoSpessore(b, t));
+    if (i == 0) {
+      striscia.moveTo(q);
+    } else {
+      striscia.lineTo(q);
+    }
+  }
+  for (int i = kCampioni; i >= 0; --i) {
+    const qreal t = qreal(i) / kCampioni;
+    striscia.lineTo(t * l, a * MezzoSpessore(b, t));
+  }
+  striscia.closeSubpath();
+  return striscia;
+}
+
 }  // namespace
 
 void DisegnaBastone(QPainter& p, const Bastone& b) {
@@ -94,13 +113,12 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   }
   for (auto it = sotto.rbegin(); it != sotto.rend(); ++it) fusto.lineTo(*it);
   fusto.closeSubpath();
-  const qreal massimo = b.spessore / 2 * b.svasatura;
-  QLinearGradient corteccia(0, -massimo, 0, massimo);
-  corteccia.setColorAt(0, coloreMarrone);
-  corteccia.setColorAt(0.35, coloreMarroneChiaro);
-  corteccia.setColorAt(0.75, coloreMarrone);
-  corteccia.setColorAt(1, coloreMarroneScuro);
-  Campisci(p, fusto, corteccia, tratto);
+  // Flat bark with a lit band and a shaded band along it: the look of a gradient at a
+  // fraction of its cost on a turned stave.
+  Campisci(p, fusto, coloreMarrone, 0);
+  Campisci(p, Striscia(b, l, -0.75, -0.05), coloreMarroneChiaro, 0);
+  Campisci(p, Striscia(b, l, 0.55, 1.0), coloreMarroneScuro, 0);
+  Traccia(p, fusto, coloreInchiostro, tratto);
 
   // Knot holes along the stave, between the cut branches.
   QPainterPath occhi;

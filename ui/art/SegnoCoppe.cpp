@@ -1,5 +1,4 @@
 // Cups: a golden goblet with a red rim, drawn in a unit box and scaled to its height.
-#include <QLinearGradient>
 #include <QPainter>
 
 #include "Campitura.h"
@@ -32,13 +31,24 @@ QPainterPath Piede() {
   return piede;
 }
 
-QLinearGradient Lucentezza(const QTransform& t) {
-  QLinearGradient oro(t.map(QPointF(-0.36, 0)), t.map(QPointF(0.36, 0)));
-  oro.setColorAt(0, coloreOroScuro);
-  oro.setColorAt(0.35, coloreOroChiaro);
-  oro.setColorAt(0.6, coloreOro);
-  oro.setColorAt(1, coloreOroScuro);
-  return oro;
+// A pale crescent down the bowl's lit side and a deep one down its shaded side: the shine of
+// gold in flat colours.
+QPainterPath Luce() {
+  QPainterPath luce;
+  luce.moveTo(-0.27, -0.38);
+  luce.cubicTo(-0.27, -0.16, -0.16, -0.03, -0.07, 0.0);
+  luce.cubicTo(-0.12, -0.06, -0.18, -0.17, -0.17, -0.38);
+  luce.closeSubpath();
+  return luce;
+}
+
+QPainterPath Ombra() {
+  QPainterPath ombra;
+  ombra.moveTo(0.355, -0.38);
+  ombra.cubicTo(0.35, -0.12, 0.2, 0.02, 0.06, 0.045);
+  ombra.cubicTo(0.18, -0.02, 0.27, -0.15, 0.27, -0.38);
+  ombra.closeSubpath();
+  return ombra;
 }
 
 }  // namespace
@@ -48,12 +58,15 @@ void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza) {
   t.translate(centro.x(), centro.y());
   t.scale(altezza, altezza);
   const qreal tratto = altezza > 50 ? 1.0 : kTratto;
-  const QLinearGradient oro = Lucentezza(t);
 
-  Campisci(p, t.map(Piede()), oro, tratto);
+  Campisci(p, t.map(Piede()), coloreOro, tratto);
   Campisci(p, t.map(Ellisse({0, 0.45}, 0.27, 0.045)), coloreRosso, tratto);
   Campisci(p, t.map(Ellisse({0, 0.15}, 0.12, 0.05)), coloreRosso, kTrattoFine);
-  Campisci(p, t.map(Calice()), oro, tratto);
+  const QPainterPath calice = t.map(Calice());
+  Campisci(p, calice, coloreOro, 0);
+  Campisci(p, t.map(Luce()), coloreOroChiaro, 0);
+  Campisci(p, t.map(Ombra()), coloreOroScuro, 0);
+  Traccia(p, calice, coloreInchiostro, tratto);
 
   QPainterPath fregio;
   fregio.moveTo(-0.33, -0.25);
