@@ -27,10 +27,18 @@ namespace {
 
 const QString kTestoOk = QStringLiteral("Ok");
 const QString kDonazione = QStringLiteral("Ti piace questo programma? Fai una donazione!");
-const QString kStileDonazione = QStringLiteral(
-    "QPushButton { background-color: rgb(0, 255, 0); border: 2px outset rgb(0, 192, 0); }"
-    "QPushButton:pressed { border-style: inset; }"
-    "QPushButton:focus { border-color: rgb(0, 96, 0); }");
+constexpr int kOmbraBordo = 133;  // QColor::darker factors for the donation buttons' border
+constexpr int kOmbraFuoco = 266;
+
+// A stylesheet, as the style's own button colour would not show through.
+QString StileDonazione() {
+  const QColor verde(kVerdeDonazione);
+  return QStringLiteral(
+             "QPushButton { background-color: %1; border: 2px outset %2; }"
+             "QPushButton:pressed { border-style: inset; }"
+             "QPushButton:focus { border-color: %3; }")
+      .arg(verde.name(), verde.darker(kOmbraBordo).name(), verde.darker(kOmbraFuoco).name());
+}
 
 // What a screen reader says for the buttons, whose captions say little alone.
 const QString kAccessibileGioca = QStringLiteral("Ok, gioca la carta scelta");
@@ -145,7 +153,7 @@ void FinestraPrincipale::createButtons(QWidget* area) {
   QPushButton* command2 =
       NuovoBottone(area, QStringLiteral("Command2"), kDonazione, kCommand2, &Gioco::Command2_Click);
   for (QPushButton* donazione : {command1, command2}) {
-    donazione->setStyleSheet(kStileDonazione);
+    donazione->setStyleSheet(StileDonazione());
     AdattaCarattere(donazione);
     donazione->setAccessibleName(kAccessibileDonazione);
   }
@@ -203,7 +211,6 @@ void FinestraPrincipale::createStatusBar() {
 }
 
 void FinestraPrincipale::fixSize() {
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setFixedSize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
 }
 
@@ -231,12 +238,11 @@ QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const QString& nome
   return bottone;
 }
 
-QAction* FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const QString& nome,
-                                       Handler click) {
+void FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const QString& nome,
+                                   Handler click) {
   QAction* azione = menu->addAction(testo);
   azione->setObjectName(nome);
   connect(azione, &QAction::triggered, this, [this, click] { Inoltra(click); });
-  return azione;
 }
 
 void FinestraPrincipale::centerOnScreen() {

@@ -72,7 +72,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
   QPushButton* NuovoBottone(QWidget* area, const QString& nome, const QString& testo, QRect dove,
                             Handler click);
-  QAction* NuovaVoce(QMenu* menu, const QString& testo, const QString& nome, Handler click);
+  void NuovaVoce(QMenu* menu, const QString& testo, const QString& nome, Handler click);
 
   void Inoltra(Handler click);
   void SincronizzaObiettivi();
