@@ -84,12 +84,31 @@ void DisegnaAssoCoppe(QPainter& p) {
   DisegnaFoglia(p, posto.centro + QPointF(0.05 * h, 0.15 * h), 20, 13);
 }
 
+// A laurel branch along a curve, leaves paired on both sides of the stem.
+void DisegnaRamo(QPainter& p, QPointF da, QPointF controllo, QPointF a, int coppie) {
+  QPainterPath stelo;
+  stelo.moveTo(da);
+  stelo.quadTo(controllo, a);
+  Traccia(p, stelo, coloreVerdeScuro, 1.0);
+  for (int i = 1; i <= coppie; ++i) {
+    const qreal t = qreal(i) / (coppie + 0.5);
+    const QPointF q = (1 - t) * (1 - t) * da + 2 * t * (1 - t) * controllo + t * t * a;
+    const QPointF tangente = 2 * (1 - t) * (controllo - da) + 2 * t * (a - controllo);
+    const qreal angolo = qRadiansToDegrees(std::atan2(tangente.y(), tangente.x()));
+    DisegnaFoglia(p, q, angolo - 38, 8.5);
+    DisegnaFoglia(p, q, angolo + 38, 8.5);
+  }
+  const qreal fine = qRadiansToDegrees(std::atan2(a.y() - controllo.y(), a.x() - controllo.x()));
+  DisegnaFoglia(p, a, fine, 8.5);
+}
+
 void DisegnaAssoSpade(QPainter& p) {
   const Spada spada = PosizioniSpade(1).front();
-  DisegnaFoglia(p, spada.elsa + QPointF(0, -12), 200, 16);
-  DisegnaFoglia(p, spada.elsa + QPointF(0, -12), -20, 16);
-  DisegnaFoglia(p, spada.elsa + QPointF(0, -26), 210, 13);
-  DisegnaFoglia(p, spada.elsa + QPointF(0, -26), -30, 13);
+  // A laurel wreath rises from the guard on both sides of the blade.
+  for (int lato : {-1, 1}) {
+    const QPointF da = spada.elsa + QPointF(lato * 3, -3);
+    DisegnaRamo(p, da, da + QPointF(lato * 26, -18), da + QPointF(lato * 6, -52), 4);
+  }
   DisegnaSpada(p, spada);
   DisegnaCorona(p, QPointF(spada.punta.x(), spada.punta.y() + 24), 18);
 }

@@ -76,7 +76,6 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
     fasce.lineTo(-impugnatura * f, w * 0.32);
   }
   Traccia(p, fasce, coloreInchiostro, tratto * 0.8);
-  Campisci(p, Ellisse({-impugnatura - w * 0.35, 0}, w * 0.5, w * 0.5), coloreOro, tratto);
 
   // Crossguard with curled quillons.
   const qreal braccio = w * 1.5 + 1.2;
@@ -86,10 +85,13 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
   guardia.lineTo(w * 0.3, braccio);
   guardia.quadTo(w * 0.8, 0, w * 0.3, -braccio);
   guardia.closeSubpath();
-  Campisci(p, guardia, coloreOro, tratto);
-  QPainterPath pomelli = Ellisse({w * 0.05, -braccio}, w * 0.38, w * 0.38);
-  pomelli.addEllipse(QPointF(w * 0.05, braccio), w * 0.38, w * 0.38);
-  Campisci(p, pomelli, coloreOro, tratto);
+  // Guard, quillon knobs and pommel are one gold casting, outlined as one; the bar is turned
+  // to wind the same way as the circles so that they add up rather than cancel.
+  guardia = guardia.toReversed();
+  guardia.addEllipse(QPointF(w * 0.05, -braccio), w * 0.38, w * 0.38);
+  guardia.addEllipse(QPointF(w * 0.05, braccio), w * 0.38, w * 0.38);
+  guardia.addEllipse(QPointF(-impugnatura - w * 0.35, 0), w * 0.5, w * 0.5);
+  CampisciUnito(p, guardia, coloreOro, tratto);
   Campisci(p, Ellisse({w * 0.25, 0}, w * 0.28, w * 0.28), coloreRosso, kTrattoFine);
   p.restore();
 }
