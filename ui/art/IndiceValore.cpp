@@ -91,6 +91,11 @@ QPainterPath Numero(int valore) {
     x = kLarghezzaCifra - 0.4;
   }
   numero.addPath(Cifra(valore % 10).translated(x, 0));
+  if (valore == 6 || valore == 9) {
+    // Underlined, so that a six and a turned nine can be told apart.
+    numero.moveTo(0.4, kAltezzaCifra + 1.3);
+    numero.lineTo(kLarghezzaCifra - 0.4, kAltezzaCifra + 1.3);
+  }
   QTransform scala;
   scala.scale(kScalaCifra * (dueCifre ? 0.85 : 1), kScalaCifra);
   return scala.map(numero);

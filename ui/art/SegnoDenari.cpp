@@ -34,10 +34,16 @@ void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali, const
   Campisci(p, Ellisse(centro, raggio * 0.28, raggio * 0.28), coloreOroChiaro, kTrattoFine);
 }
 
+// Below this radius in device pixels the engraved rim only muddies the gold.
+constexpr qreal kRaggioMinimoInciso = 12;
+
 void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
   Campisci(p, Ellisse(c, r, r), Doratura(c, r), r > 14 ? 1.0 : kTratto);
   // An engraved rim, a narrow red ring, then the rosette on bare gold.
-  Traccia(p, Ellisse(c, r * 0.86, r * 0.86), coloreOroScuro, std::max(0.4, r * 0.05));
+  const qreal scala = std::sqrt(std::abs(p.deviceTransform().determinant()));
+  if (r * scala >= kRaggioMinimoInciso) {
+    Traccia(p, Ellisse(c, r * 0.86, r * 0.86), coloreOroScuro, std::max(0.4, r * 0.05));
+  }
   QPainterPath anello = Ellisse(c, r * 0.74, r * 0.74);
   anello.addEllipse(c, r * 0.63, r * 0.63);  // the hole shows the disc's gold beneath
   Campisci(p, anello, coloreRosso, kTrattoFine);
