@@ -96,14 +96,20 @@ void DisegnaFante(QPainter& p, Seme seme) {
   DisegnaGambe(p, v);
   DisegnaTunica(p, v);
   DisegnaArto(p, {{26.5, 47}, {21.5, 60}, {25.5, 70}}, 5.2, v.veste);
+  DisegnaSbuffo(p, {26, 47.5}, v.mantello);
+  DisegnaPolsino(p, {25.6, 69.6});
   DisegnaMano(p, {26.5, 71});
   DisegnaVolto(p, kTesta, 1, Pelo::Giovane);
   DisegnaBerretto(p, v);
   if (AlzaIlSegno(seme)) {
     DisegnaArto(p, {kSpalla, {50.5, 62}, kManoAlta + QPointF(0, 2)}, 5.2, v.veste);
+    DisegnaSbuffo(p, kSpalla + QPointF(0.5, 0.5), v.mantello);
+    DisegnaPolsino(p, kManoAlta + QPointF(0, 2.2));
     DisegnaSegnoImpugnato(p, seme, kManoAlta, 17, {});
   } else {
     DisegnaArto(p, {kSpalla, {48.5, 58}, kManoBassa}, 5.2, v.veste);
+    DisegnaSbuffo(p, kSpalla + QPointF(0.5, 0.5), v.mantello);
+    DisegnaPolsino(p, kManoBassa + QPointF(-0.8, -1.6));
     const QPointF cima = seme == Seme::Spade ? QPointF(57, 12) : QPointF(56, 18);
     DisegnaSegnoImpugnato(p, seme, kManoBassa, 44, cima);
   }

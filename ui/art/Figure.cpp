@@ -91,6 +91,20 @@ void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a) {
   Campisci(p, prato, coloreVerdeChiaro, kTrattoFine);
 }
 
+void DisegnaSbuffo(QPainter& p, QPointF spalla, const QColor& colore) {
+  Campisci(p, Ellisse(spalla, 3.8, 3.3), colore);
+  QPainterPath pieghe;
+  pieghe.moveTo(spalla + QPointF(-1.3, -2.6));
+  pieghe.quadTo(spalla + QPointF(-2.2, 0), spalla + QPointF(-1.3, 2.6));
+  pieghe.moveTo(spalla + QPointF(1.3, -2.6));
+  pieghe.quadTo(spalla + QPointF(2.2, 0), spalla + QPointF(1.3, 2.6));
+  Traccia(p, pieghe, coloreInchiostro, kTrattoFine);
+}
+
+void DisegnaPolsino(QPainter& p, QPointF polso) {
+  Campisci(p, Ellisse(polso, 2.9, 1.9), coloreBianco, kTrattoFine + 0.1);
+}
+
 void DisegnaMano(QPainter& p, QPointF centro, qreal raggio) {
   Campisci(p, Ellisse(centro, raggio, raggio), coloreCarne, kTrattoFine + 0.1);
 }

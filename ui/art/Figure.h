@@ -33,6 +33,9 @@ enum class Pelo { Giovane, Barbuto };
 void DisegnaVolto(QPainter& p, QPointF centro, qreal scala, Pelo pelo);
 // The patch of grass the figure stands on, level at y from x = da to x = a.
 void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a);
+// A puffed sleeve-head at the shoulder and a white cuff at the wrist.
+void DisegnaSbuffo(QPainter& p, QPointF spalla, const QColor& colore);
+void DisegnaPolsino(QPainter& p, QPointF polso);
 void DisegnaMano(QPainter& p, QPointF centro, qreal raggio = 2.2);
 // A sleeve or leg following a bent line of the given thickness.
 void DisegnaArto(QPainter& p, std::initializer_list<QPointF> linea, qreal spessore,
