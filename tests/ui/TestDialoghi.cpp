@@ -31,7 +31,7 @@ class TestDialoghi : public QObject {
   void apriAnnullato();
 
  private:
-  // Shows `messaggio` in a real box; `guarda` inspects it and presses a button.
+  // Shows `messaggio` in a real box; `guarda` looks it over and presses a button.
   Risposta Mostra(const Messaggio& messaggio, std::function<void(QMessageBox*)> guarda);
 
   std::unique_ptr<FinestraPrincipale> f_;
