@@ -18,12 +18,10 @@ void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
   p.drawPath(forma);
 }
 
-void CampisciUnito(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
-                   qreal tratto) {
-  QPainterPath unito = forma;
-  unito.setFillRule(Qt::WindingFill);
-  Traccia(p, unito, coloreInchiostro, 2 * tratto);
-  Campisci(p, unito, riempimento, 0);
+void CampisciUnito(QPainter& p, std::initializer_list<QPainterPath> parti,
+                   const QBrush& riempimento, qreal tratto) {
+  for (const QPainterPath& parte : parti) Traccia(p, parte, coloreInchiostro, 2 * tratto);
+  for (const QPainterPath& parte : parti) Campisci(p, parte, riempimento, 0);
 }
 
 void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto) {

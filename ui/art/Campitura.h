@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QPainterPath>
+#include <initializer_list>
 
 class QPainter;
 
@@ -14,10 +15,10 @@ inline constexpr qreal kTrattoFine = 0.45;
 
 void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
               qreal tratto = kTratto);
-// Like Campisci, but outlines only the union of the shape's overlapping parts: the ink goes
-// down first, twice as wide, and the fill covers its inner half and every inner seam.
-void CampisciUnito(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
-                   qreal tratto = kTratto);
+// Like Campisci for shapes made of overlapping parts, but outlines only their union: the ink
+// goes down first, twice as wide, and each part's fill covers its inner half and every seam.
+void CampisciUnito(QPainter& p, std::initializer_list<QPainterPath> parti,
+                   const QBrush& riempimento, qreal tratto = kTratto);
 void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal tratto);
 // The outline a pen of this width would paint, as a shape to fill: unlike thin pens, filled
 // shapes rasterise the same way at every position, which keeps symmetric patterns symmetric.

@@ -61,10 +61,7 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   testa.quadTo(7.5, 70, 12, 69.5);
   testa.cubicTo(15, 67.5, 17, 63, 19.5, 61);
   testa.closeSubpath();
-  QPainterPath cavallo = corpo;
-  cavallo.addPath(collo);
-  cavallo.addPath(testa);
-  CampisciUnito(p, cavallo, v.manto);
+  CampisciUnito(p, {corpo, collo, testa}, v.manto);
   Campisci(p, Poligono({{19.5, 51.5}, {20.5, 45.5}, {23.5, 51.5}}), v.manto, kTrattoFine);
 
   QPainterPath criniera;

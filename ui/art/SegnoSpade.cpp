@@ -85,13 +85,12 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
   guardia.lineTo(w * 0.3, braccio);
   guardia.quadTo(w * 0.8, 0, w * 0.3, -braccio);
   guardia.closeSubpath();
-  // Guard, quillon knobs and pommel are one gold casting, outlined as one; the bar is turned
-  // to wind the same way as the circles so that they add up rather than cancel.
-  guardia = guardia.toReversed();
-  guardia.addEllipse(QPointF(w * 0.05, -braccio), w * 0.38, w * 0.38);
-  guardia.addEllipse(QPointF(w * 0.05, braccio), w * 0.38, w * 0.38);
-  guardia.addEllipse(QPointF(-impugnatura - w * 0.35, 0), w * 0.5, w * 0.5);
-  CampisciUnito(p, guardia, coloreOro, tratto);
+  // Guard, quillon knobs and pommel are one gold casting, outlined as one.
+  CampisciUnito(p,
+                {guardia, Ellisse({w * 0.05, -braccio}, w * 0.38, w * 0.38),
+                 Ellisse({w * 0.05, braccio}, w * 0.38, w * 0.38),
+                 Ellisse({-impugnatura - w * 0.35, 0}, w * 0.5, w * 0.5)},
+                coloreOro, tratto);
   Campisci(p, Ellisse({w * 0.25, 0}, w * 0.28, w * 0.28), coloreRosso, kTrattoFine);
   p.restore();
 }
