@@ -6,28 +6,10 @@
 #include <vector>
 
 #include "FinestraRegistrata.h"
+#include "MettiCarte.h"
 #include "engine/Gioco.h"
 
 namespace quintello::prova {
-
-// Puts each card of a blank-separated list of codes at `luogo`.
-inline void Metti(Carte& carte, std::string_view codici, Luogo luogo) {
-  while (!codici.empty()) {
-    const std::size_t spazio = codici.find(' ');
-    const std::string_view codice = codici.substr(0, spazio);
-    if (!codice.empty()) carte[LeggiCarta(codice)] = luogo;
-    codici.remove_prefix(spazio == std::string_view::npos ? codici.size() : spazio + 1);
-  }
-}
-
-// The codes of the cards at `luogo`, in card order, as one capture string.
-inline std::string Codici(const Carte& carte, Luogo luogo) {
-  std::string codici;
-  carte.PerOgniCarta([&](Carta c, int16_t l) {
-    if (l == luogo) codici += CodiceCarta(c);
-  });
-  return codici;
-}
 
 // Entries 1..n of a capture list.
 inline std::vector<std::string> Lista(const Combinazioni& comb, int somma) {

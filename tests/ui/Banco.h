@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "MettiCarte.h"
 #include "engine/Gioco.h"
 #include "ui/Cornice.h"
 #include "ui/FinestraPrincipale.h"
@@ -63,15 +64,7 @@ struct Copione {
   }
 };
 
-// Puts each card of a blank-separated list of codes ("1o 0b") at `luogo`.
-inline void Metti(Carte& carte, std::string_view codici, Luogo luogo) {
-  while (!codici.empty()) {
-    const std::size_t spazio = codici.find(' ');
-    const std::string_view codice = codici.substr(0, spazio);
-    if (!codice.empty()) carte[LeggiCarta(codice)] = luogo;
-    codici.remove_prefix(spazio == std::string_view::npos ? codici.size() : spazio + 1);
-  }
-}
+using quintello::prova::Metti;
 
 inline QString Indicizzato(const char* nome, int i) {
   return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(i);
