@@ -6,6 +6,7 @@
 
 #include "engine/Gioco.h"
 #include "rules/Giocata.h"
+#include "rules/OrdinamentoScambi.h"
 #include "rules/PesoCarte.h"
 #include "rules/ProponiPresa.h"
 
@@ -59,31 +60,14 @@ void AttendiProcedi(Finestra& finestra) {
 }  // namespace
 
 void OrdinaCombinazioni(std::vector<std::string>& lista, int n) {
-  // The exchange loop runs on positions and cached weights, and the entries
-  // are moved once at the end: the same comparisons, the same order, without
-  // moving strings n squared times.
-  thread_local std::vector<double> peso;
-  thread_local std::vector<int> origine;
-  thread_local std::vector<std::string> ordinata;
-  peso.assign(n + 1, 0);
-  origine.resize(n + 1);
-  for (int i = 1; i <= n; ++i) {
-    peso[i] = PesoCarte(lista[i]);
-    origine[i] = i;
-  }
-  double* const w = peso.data();
-  int* const o = origine.data();
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
-      if (w[i] < w[j]) {
-        std::swap(o[i], o[j]);
-        std::swap(w[i], w[j]);
-      }
-    }
-  }
-  ordinata.resize(std::max<std::size_t>(ordinata.size(), n + 1));
-  for (int i = 1; i <= n; ++i) ordinata[i].swap(lista[origine[i]]);
-  for (int i = 1; i <= n; ++i) lista[i].swap(ordinata[i]);
+  // The weights are computed once, and the entries moved once to where the
+  // exchange loop would leave them.
+  std::vector<double> peso(n);
+  for (int i = 0; i < n; ++i) peso[i] = PesoCarte(lista[i + 1]);
+  const std::vector<int> origine = PermutazioneScambi(peso);
+  std::vector<std::string> ordinata(n);
+  for (int i = 0; i < n; ++i) ordinata[i] = std::move(lista[origine[i] + 1]);
+  for (int i = 0; i < n; ++i) lista[i + 1] = std::move(ordinata[i]);
 }
 
 void GiocaComputer(Gioco& gioco) {
