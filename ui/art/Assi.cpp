@@ -45,7 +45,7 @@ void DisegnaCorona(QPainter& p, QPointF centro, qreal larghezza) {
   Campisci(p, cerchio, coloreRosso, kTrattoFine);
   for (qreal x : {-1.1, 0.0, 1.1}) {
     const qreal y = x == 0 ? -h * 1.15 : -h;
-    Campisci(p, Ellisse(centro + QPointF(w * x, y), 1.1, 1.1), coloreOroChiaro, kTrattoFine);
+    CampisciEllisse(p, centro + QPointF(w * x, y), 1.1, 1.1, coloreOroChiaro, kTrattoFine);
   }
 }
 
@@ -75,10 +75,10 @@ void DisegnaAssoCoppe(QPainter& p) {
   coperchio.closeSubpath();
   DisegnaCoppa(p, posto.centro, h);
   Campisci(p, coperchio, coloreOro, 1.0);
-  Campisci(p, Ellisse(bocca + QPointF(0, -0.27 * h), 0.06 * h, 0.06 * h), coloreRosso, kTratto);
+  CampisciEllisse(p, bocca + QPointF(0, -0.27 * h), 0.06 * h, 0.06 * h, coloreRosso, kTratto);
   for (int i = -2; i <= 2; ++i) {
     const QPointF perla = bocca + QPointF(i * 0.1 * h, -0.09 * h + std::abs(i) * 0.012 * h);
-    Campisci(p, Ellisse(perla, 0.022 * h, 0.022 * h), coloreRosso, kTrattoFine);
+    CampisciEllisse(p, perla, 0.022 * h, 0.022 * h, coloreRosso, kTrattoFine);
   }
   DisegnaFoglia(p, posto.centro + QPointF(-0.05 * h, 0.15 * h), 160, 13);
   DisegnaFoglia(p, posto.centro + QPointF(0.05 * h, 0.15 * h), 20, 13);
@@ -140,7 +140,7 @@ void DisegnaNastro(QPainter& p, QPointF nodo, qreal mezzaLarghezza) {
   fascia.quadTo(nodo + QPointF(0, 4.5), nodo + QPointF(-w, 2.5));
   fascia.closeSubpath();
   Campisci(p, fascia, coloreRosso);
-  Campisci(p, Ellisse(nodo + QPointF(0, 1), 2.6, 3), coloreRossoScuro, kTrattoFine);
+  CampisciEllisse(p, nodo + QPointF(0, 1), 2.6, 3, coloreRossoScuro, kTrattoFine);
 }
 
 void DisegnaAssoBastoni(QPainter& p) {

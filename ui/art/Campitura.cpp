@@ -18,6 +18,18 @@ void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento,
   p.drawPath(forma);
 }
 
+void CampisciEllisse(QPainter& p, QPointF centro, qreal rx, qreal ry, const QBrush& riempimento,
+                     qreal tratto) {
+  p.setPen(Qt::NoPen);
+  const qreal mezzo = tratto / 2;
+  if (tratto > 0) {
+    p.setBrush(coloreInchiostro);
+    p.drawEllipse(centro, rx + mezzo, ry + mezzo);
+  }
+  p.setBrush(riempimento);
+  p.drawEllipse(centro, std::max(0.0, rx - mezzo), std::max(0.0, ry - mezzo));
+}
+
 void CampisciUnito(QPainter& p, std::initializer_list<QPainterPath> parti,
                    const QBrush& riempimento, qreal tratto) {
   for (const QPainterPath& parte : parti) Traccia(p, parte, coloreInchiostro, 2 * tratto);

@@ -85,7 +85,7 @@ void DisegnaReticolo(QPainter& p, const QRectF& pannello) {
 }
 
 void DisegnaMedaglione(QPainter& p) {
-  Campisci(p, Ellisse(kCentro, 17, 23), coloreDorsoChiaro, 0);
+  CampisciEllisse(p, kCentro, 17, 23, coloreDorsoChiaro, 0);
   Campisci(p, Contorno(Ellisse(kCentro, 14.5, 20.5), 1.0), coloreDorso, 0);
   QPainterPath petali;
   for (int i = 0; i < 8; ++i) {
@@ -100,8 +100,8 @@ void DisegnaMedaglione(QPainter& p) {
     petali.addPath(petalo);
   }
   Campisci(p, petali, coloreDorso, 0);
-  Campisci(p, Ellisse(kCentro, 3.5, 3.5), coloreDorsoChiaro, 0);
-  Campisci(p, Ellisse(kCentro, 1.6, 1.6), coloreDorso, 0);
+  CampisciEllisse(p, kCentro, 3.5, 3.5, coloreDorsoChiaro, 0);
+  CampisciEllisse(p, kCentro, 1.6, 1.6, coloreDorso, 0);
 }
 
 }  // namespace

@@ -71,8 +71,8 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   criniera.cubicTo(26, 64, 23, 61, 21.5, 55);
   criniera.closeSubpath();
   Campisci(p, criniera, v.criniera, kTrattoFine);
-  Campisci(p, Ellisse({16, 56.5}, 0.9, 0.9), coloreInchiostro, 0);
-  Campisci(p, Ellisse({9.5, 66}, 0.7, 0.5), coloreInchiostro, 0);
+  CampisciEllisse(p, {16, 56.5}, 0.9, 0.9, coloreInchiostro, 0);
+  CampisciEllisse(p, {9.5, 66}, 0.7, 0.5, coloreInchiostro, 0);
 
   // Red bridle with a gold stud; the rein runs back to the rider's hand.
   QPainterPath briglia;
@@ -124,7 +124,7 @@ void DisegnaCavaliere(QPainter& p, Seme seme, const Vesti& v) {
   Campisci(p, Poligono({{36, 93}, {41, 93}, {41, 98}, {33.5, 98.5}}), coloreNero, kTrattoFine);
   DisegnaArto(p, {{41, 51}, {37, 60}, {39.5, 65}}, 4.6, v.veste);
   DisegnaMano(p, {39.5, 65.5}, 2);
-  Campisci(p, Ellisse({45.2, 47.6}, 4.6, 1.6), coloreBianco, kTrattoFine);
+  CampisciEllisse(p, {45.2, 47.6}, 4.6, 1.6, coloreBianco, kTrattoFine);
   DisegnaVolto(p, kTesta, 0.9, Pelo::Giovane);
   // A broad-brimmed hat with a band.
   QPainterPath cappello;

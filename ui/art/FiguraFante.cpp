@@ -68,7 +68,7 @@ void DisegnaTunica(QPainter& p, const Vesti& v) {
   orlo.moveTo(20.5, 88.5);
   orlo.quadTo(35, 92.5, 49.5, 88.5);
   Traccia(p, orlo, coloreOro, 1.4);
-  Campisci(p, Ellisse({35.2, 44}, 5, 1.8), coloreBianco, kTrattoFine);
+  CampisciEllisse(p, {35.2, 44}, 5, 1.8, coloreBianco, kTrattoFine);
 }
 
 void DisegnaBerretto(QPainter& p, const Vesti& v) {

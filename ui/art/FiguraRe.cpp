@@ -34,7 +34,7 @@ void DisegnaVeste(QPainter& p, const Vesti& v) {
   QPainterPath cintura;
   cintura.addRoundedRect(QRectF(28, 71, 16.5, 3.2), 1, 1);
   Campisci(p, cintura, coloreOro, kTrattoFine);
-  Campisci(p, Ellisse({36.2, 72.6}, 2, 2), coloreRosso, kTrattoFine);
+  CampisciEllisse(p, {36.2, 72.6}, 2, 2, coloreRosso, kTrattoFine);
   QPainterPath piedi;
   piedi.addEllipse(QPointF(31, 118.5), 4, 2);
   piedi.addEllipse(QPointF(41, 118.5), 4, 2);
@@ -97,7 +97,7 @@ void DisegnaCorona(QPainter& p) {
   cerchio.quadTo(36, 21.5, 42.7, 23.2);
   Traccia(p, cerchio, coloreRosso, 1.3);
   for (QPointF perla : {QPointF(28.5, 15), QPointF(36, 13), QPointF(43.5, 15)}) {
-    Campisci(p, Ellisse(perla, 1.2, 1.2), coloreOroChiaro, kTrattoFine);
+    CampisciEllisse(p, perla, 1.2, 1.2, coloreOroChiaro, kTrattoFine);
   }
 }
 
@@ -108,7 +108,7 @@ void DisegnaScettro(QPainter& p) {
   Traccia(p, asta, coloreInchiostro, 2.2);
   Traccia(p, asta, coloreOroScuro, 1.2);
   const QPointF globo = kManoScettro + QPointF(-3.9, -30.5);
-  Campisci(p, Ellisse(globo, 2.6, 2.6), coloreOro);
+  CampisciEllisse(p, globo, 2.6, 2.6, coloreOro);
   Campisci(p,
            Poligono({globo + QPointF(-0.5, -5.5), globo + QPointF(0.5, -5.5),
                      globo + QPointF(0.5, -2.4), globo + QPointF(-0.5, -2.4)}),

@@ -44,7 +44,7 @@ void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
                  c + QPointF(-5.8, -2) * s);
   Campisci(p, chioma, capelli);
 
-  Campisci(p, Ellisse(c, 5.1 * s, 6.4 * s), coloreCarne);
+  CampisciEllisse(p, c, 5.1 * s, 6.4 * s, coloreCarne);
   if (pelo == Pelo::Barbuto) {
     QPainterPath barba;
     barba.moveTo(c + QPointF(-5, 0.5) * s);
@@ -69,8 +69,7 @@ void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
     Traccia(p, bocca, coloreRossoScuro, 0.6 * s);
   }
   for (int lato : {-1, 1}) {
-    Campisci(p, Ellisse(c + QPointF(lato * 2.0, -0.4) * s, 0.55 * s, 0.65 * s), coloreInchiostro,
-             0);
+    CampisciEllisse(p, c + QPointF(lato * 2.0, -0.4) * s, 0.55 * s, 0.65 * s, coloreInchiostro, 0);
     QPainterPath ciglio;
     ciglio.moveTo(c + QPointF(lato * 0.9, -1.8) * s);
     ciglio.quadTo(c + QPointF(lato * 2.0, -2.5) * s, c + QPointF(lato * 3.1, -1.7) * s);
@@ -92,7 +91,7 @@ void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a) {
 }
 
 void DisegnaSbuffo(QPainter& p, QPointF spalla, const QColor& colore) {
-  Campisci(p, Ellisse(spalla, 3.8, 3.3), colore);
+  CampisciEllisse(p, spalla, 3.8, 3.3, colore);
   QPainterPath pieghe;
   pieghe.moveTo(spalla + QPointF(-1.3, -2.6));
   pieghe.quadTo(spalla + QPointF(-2.2, 0), spalla + QPointF(-1.3, 2.6));
@@ -102,11 +101,11 @@ void DisegnaSbuffo(QPainter& p, QPointF spalla, const QColor& colore) {
 }
 
 void DisegnaPolsino(QPainter& p, QPointF polso) {
-  Campisci(p, Ellisse(polso, 2.9, 1.9), coloreBianco, kTrattoFine + 0.1);
+  CampisciEllisse(p, polso, 2.9, 1.9, coloreBianco, kTrattoFine + 0.1);
 }
 
 void DisegnaMano(QPainter& p, QPointF centro, qreal raggio) {
-  Campisci(p, Ellisse(centro, raggio, raggio), coloreCarne, kTrattoFine + 0.1);
+  CampisciEllisse(p, centro, raggio, raggio, coloreCarne, kTrattoFine + 0.1);
 }
 
 void DisegnaArto(QPainter& p, std::initializer_list<QPointF> linea, qreal spessore,

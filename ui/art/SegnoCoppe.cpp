@@ -60,8 +60,9 @@ void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza) {
   const qreal tratto = altezza > 50 ? 1.0 : kTratto;
 
   Campisci(p, t.map(Piede()), coloreOro, tratto);
-  Campisci(p, t.map(Ellisse({0, 0.45}, 0.27, 0.045)), coloreRosso, tratto);
-  Campisci(p, t.map(Ellisse({0, 0.15}, 0.12, 0.05)), coloreRosso, kTrattoFine);
+  CampisciEllisse(p, t.map(QPointF(0, 0.45)), 0.27 * altezza, 0.045 * altezza, coloreRosso, tratto);
+  CampisciEllisse(p, t.map(QPointF(0, 0.15)), 0.12 * altezza, 0.05 * altezza, coloreRosso,
+                  kTrattoFine);
   const QPainterPath calice = t.map(Calice());
   Campisci(p, calice, coloreOro, 0);
   Campisci(p, t.map(Luce()), coloreOroChiaro, 0);
@@ -73,8 +74,10 @@ void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza) {
   fregio.quadTo(0, -0.17, 0.33, -0.25);
   Traccia(p, t.map(fregio), coloreRosso, altezza * 0.035);
 
-  Campisci(p, t.map(Ellisse({0, -0.40}, 0.38, 0.075)), coloreRosso, tratto);
-  Campisci(p, t.map(Ellisse({0, -0.405}, 0.29, 0.042)), coloreRossoScuro, kTrattoFine);
+  CampisciEllisse(p, t.map(QPointF(0, -0.40)), 0.38 * altezza, 0.075 * altezza, coloreRosso,
+                  tratto);
+  CampisciEllisse(p, t.map(QPointF(0, -0.405)), 0.29 * altezza, 0.042 * altezza, coloreRossoScuro,
+                  kTrattoFine);
 }
 
 }  // namespace quintello

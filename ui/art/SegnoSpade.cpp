@@ -91,7 +91,7 @@ void DisegnaElsa(QPainter& p, QPointF elsa, QPointF avanti, qreal larghezza, qre
                  Ellisse({w * 0.05, braccio}, w * 0.38, w * 0.38),
                  Ellisse({-impugnatura - w * 0.35, 0}, w * 0.5, w * 0.5)},
                 coloreOro, tratto);
-  Campisci(p, Ellisse({w * 0.25, 0}, w * 0.28, w * 0.28), coloreRosso, kTrattoFine);
+  CampisciEllisse(p, {w * 0.25, 0}, w * 0.28, w * 0.28, coloreRosso, kTrattoFine);
   p.restore();
 }
 
