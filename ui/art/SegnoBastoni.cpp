@@ -58,12 +58,17 @@ struct Monconi {
   }
 };
 
-// The band of the stave between two sides, as shares of its half-thickness (-1 top, 1 bottom).
-QPainterPath Striscia(const Bastone& b, qreal l, qreal da, qreal a) {
+// The band of the stave between two sides, as shares of its half-thickness (-1 top, 1 bottom),
+// kept `margine` inside its edges.
+QPainterPath Striscia(const Bastone& b, qreal l, qreal da, qreal a, qreal margine) {
+  const auto lato = [&](qreal quota, qreal t) {
+    const qreal limite = MezzoSpessore(b, t) - margine;
+    return std::clamp(quota * MezzoSpessore(b, t), -limite, limite);
+  };
   QPainterPath striscia;
   for (int i = 0; i <= kCampioni; ++i) {
     const qreal t = qreal(i) / kCampioni;
-    const QPointF q(t * l, da * MezzoSpessore(b, t));
+    const QPointF q(t * l, lato(da, t));
     if (i == 0) {
       striscia.moveTo(q);
     } else {
@@ -72,10 +77,33 @@ QPainterPath Striscia(const Bastone& b, qreal l, qreal da, qreal a) {
   }
   for (int i = kCampioni; i >= 0; --i) {
     const qreal t = qreal(i) / kCampioni;
-    striscia.lineTo(t * l, a * MezzoSpessore(b, t));
+    striscia.lineTo(t * l, lato(a, t));
   }
   striscia.closeSubpath();
   return striscia;
+}
+
+// The stave's outline grown by `allarga` all round (shrunk when negative): grown, filled with
+// ink, it is the outline; the bark is then filled inside it.
+QPainterPath Sagoma(const Bastone& b, qreal l, qreal allarga) {
+  QPolygonF sopra, sotto;
+  for (int i = 0; i <= kCampioni; ++i) {
+    const qreal t = qreal(i) / kCampioni;
+    const qreal x = i == 0 ? -allarga : (i == kCampioni ? l + allarga : t * l);
+    sopra << QPointF(x, -MezzoSpessore(b, t) - allarga);
+    sotto << QPointF(x, MezzoSpessore(b, t) + allarga);
+  }
+  QPainterPath sagoma;
+  sagoma.moveTo(sopra.first());
+  for (const QPointF& q : sopra) sagoma.lineTo(q);
+  if (b.svasatura >= kSvasaturaClava) {
+    // A club's head is rounded, not sawn off.
+    const qreal h = MezzoSpessore(b, 1) + allarga;
+    sagoma.cubicTo(QPointF(l + h * 0.75, -h), QPointF(l + h * 0.75, h), sotto.last());
+  }
+  for (auto it = sotto.rbegin(); it != sotto.rend(); ++it) sagoma.lineTo(*it);
+  sagoma.closeSubpath();
+  return sagoma;
 }
 
 }  // namespace
@@ -96,29 +124,13 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   }
   monconi.Disegna(p);
 
-  QPolygonF sopra, sotto;
-  for (int i = 0; i <= kCampioni; ++i) {
-    const qreal t = qreal(i) / kCampioni;
-    sopra << QPointF(t * l, -MezzoSpessore(b, t));
-    sotto << QPointF(t * l, MezzoSpessore(b, t));
-  }
-  QPainterPath fusto;
-  fusto.moveTo(sopra.first());
-  for (const QPointF& q : sopra) fusto.lineTo(q);
-  const bool clava = b.svasatura >= kSvasaturaClava;
-  if (clava) {
-    // A club's head is rounded, not sawn off.
-    const qreal h = MezzoSpessore(b, 1);
-    fusto.cubicTo(QPointF(l + h * 0.75, -h), QPointF(l + h * 0.75, h), sotto.last());
-  }
-  for (auto it = sotto.rbegin(); it != sotto.rend(); ++it) fusto.lineTo(*it);
-  fusto.closeSubpath();
   // Flat bark with a lit band and a shaded band along it: the look of a gradient at a
   // fraction of its cost on a turned stave.
-  Campisci(p, fusto, coloreMarrone, 0);
-  Campisci(p, Striscia(b, l, -0.75, -0.05), coloreMarroneChiaro, 0);
-  Campisci(p, Striscia(b, l, 0.55, 1.0), coloreMarroneScuro, 0);
-  Traccia(p, fusto, coloreInchiostro, tratto);
+  const bool clava = b.svasatura >= kSvasaturaClava;
+  Campisci(p, Sagoma(b, l, tratto / 2), coloreInchiostro, 0);
+  Campisci(p, Sagoma(b, l, -tratto / 2), coloreMarrone, 0);
+  Campisci(p, Striscia(b, l, -0.75, -0.05, tratto / 2), coloreMarroneChiaro, 0);
+  Campisci(p, Striscia(b, l, 0.55, 1.0, tratto / 2), coloreMarroneScuro, 0);
 
   // Knot holes along the stave, between the cut branches.
   QPainterPath occhi;
@@ -133,16 +145,13 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   Campisci(p, occhi, coloreMarroneScuro, 0);
   Campisci(p, pupille, coloreMarroneChiaro, 0);
 
-  QPainterPath tagli;
-  QPainterPath midollo;
+  // The sawn ends show pale wood round a darker pith.
   for (qreal t : {0.0, 1.0}) {
     if (clava && t == 1.0) continue;
     const qreal h = MezzoSpessore(b, t);
-    tagli.addEllipse({t * l, 0}, h * 0.32, h);
-    midollo.addEllipse({t * l, 0}, h * 0.12, h * 0.4);
+    CampisciEllisse(p, {t * l, 0}, h * 0.32, h, coloreMarroneChiaro, kTrattoFine + 0.1);
+    CampisciEllisse(p, {t * l, 0}, h * 0.12, h * 0.4, coloreMarrone, 0);
   }
-  Campisci(p, tagli, coloreMarroneChiaro, kTrattoFine + 0.1);
-  Campisci(p, midollo, coloreMarrone, 0);
   p.restore();
 }
 
