@@ -37,8 +37,10 @@ install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_NOME_ICONA}.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The scalable icon is the artwork's own hand-drawn copy, kept beside the code that paints it.
+install(FILES ${PROJECT_SOURCE_DIR}/ui/art/quintello.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+  RENAME ${QUINTELLO_NOME_ICONA}.svg)
 foreach(lato IN LISTS QUINTELLO_LATI_ICONA)
   install(FILES ${QUINTELLO_CARTELLA_ICONE}/${lato}x${lato}/apps/${QUINTELLO_NOME_ICONA}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lato}x${lato}/apps)
