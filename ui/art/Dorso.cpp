@@ -15,6 +15,7 @@ namespace {
 constexpr qreal kMargine = 4.5;
 constexpr qreal kPassoX = 9.25;  // the lattice's half-cell, so it fits the panel evenly
 constexpr qreal kPassoY = 12;
+constexpr qreal kLinea = 0.9;  // width of the lattice's lines
 constexpr QPointF kCentro{kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0};
 
 QRectF Pannello() {
@@ -53,35 +54,35 @@ QLineF Ritaglia(QPointF punto, QPointF verso, const QRectF& r) {
   return {punto + t0 * verso, punto + t1 * verso};
 }
 
+// A straight band of the given width along a line, as a shape to fill.
+QPainterPath Nastro(const QLineF& linea, qreal larghezza) {
+  const QPointF n = QPointF(-linea.dy(), linea.dx()) / linea.length() * (larghezza / 2);
+  return Poligono({linea.p1() + n, linea.p2() + n, linea.p2() - n, linea.p1() - n});
+}
+
+// Each line and each flower is its own small fill: Qt paints many small shapes much faster
+// than one large path with every crossing in it.
 void DisegnaReticolo(QPainter& p, const QRectF& pannello) {
   // Lines run corner to corner of each cell; their ends hide under the panel's border.
-  QPainterPath linee;
   const int n = 6;
   for (int k = -n; k <= n; ++k) {
     const QPointF punto(kCentro.x() + k * 2 * kPassoX, kCentro.y());
     for (const QPointF verso : {QPointF(kPassoX, kPassoY), QPointF(kPassoX, -kPassoY)}) {
       const QLineF tratto = Ritaglia(punto, verso, pannello);
-      if (tratto.isNull()) continue;
-      linee.moveTo(tratto.p1());
-      linee.lineTo(tratto.p2());
+      if (tratto.isNull() || tratto.length() < 1) continue;
+      Campisci(p, Nastro(tratto, kLinea), coloreDorsoChiaro, 0);
     }
   }
-  Campisci(p, Contorno(linee, 0.9), coloreDorsoChiaro, 0);
-
-  QPainterPath fiori;
-  QPainterPath punti;
   const QRectF dentro = pannello.adjusted(3, 3, -3, -3);
   for (int i = -2 * n; i <= 2 * n; ++i) {
     for (int j = -n; j <= n; ++j) {
       const QPointF q = kCentro + QPointF(i * kPassoX, j * kPassoY);
       if ((i + j) % 2 == 0) continue;  // crossings of the lattice stay bare
       if (!dentro.contains(q)) continue;
-      fiori.addPath(Fiorellino(q, 3.2));
-      punti.addEllipse(q, 0.8, 0.8);
+      Campisci(p, Fiorellino(q, 3.2), coloreDorsoChiaro, 0);
+      CampisciEllisse(p, q, 0.8, 0.8, coloreDorso, 0);
     }
   }
-  Campisci(p, fiori, coloreDorsoChiaro, 0);
-  Campisci(p, punti, coloreDorso, 0);
 }
 
 void DisegnaMedaglione(QPainter& p) {

@@ -13,7 +13,8 @@ constexpr qreal kRaggioAngolo = 5;
 constexpr qreal kBordo = 0.8;
 constexpr qreal kMargineCornice = 3;
 constexpr qreal kRaggioCornice = 3;
-constexpr qreal kTrattoCornice = 0.6;
+// Half a logical pixel: one device pixel at 2x, which Qt draws with its fast thin-line path.
+constexpr qreal kTrattoCornice = 0.5;
 
 }  // namespace
 

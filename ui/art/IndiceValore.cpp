@@ -2,10 +2,12 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 
 #include "Campitura.h"
 #include "Colori.h"
 #include "PittoreCarte.h"
+#include "Seme.h"
 
 namespace quintello {
 namespace {
@@ -101,18 +103,30 @@ QPainterPath Numero(int valore) {
   return scala.map(numero);
 }
 
+// The numbers' outlines, worked out once like a font's glyphs: filling them is far cheaper
+// than stroking the digits on every card.
+const QPainterPath& Glifo(int valore) {
+  static const auto glifi = [] {
+    std::array<QPainterPath, kRe + 1> tutti;
+    for (int v = 1; v <= kRe; ++v) tutti[v] = Contorno(Numero(v), kTrattoCifra);
+    return tutti;
+  }();
+  return glifi[valore];
+}
+
 }  // namespace
 
 void DisegnaIndice(QPainter& p, int valore) {
-  const QPainterPath numero = Numero(valore);
+  if (valore < 1 || valore > kRe) return;
+  const QPainterPath& glifo = Glifo(valore);
   p.save();
   p.translate(kAngoloIndice);
-  Traccia(p, numero, coloreInchiostro, kTrattoCifra);
+  Campisci(p, glifo, coloreInchiostro, 0);
   p.restore();
   p.save();
   p.translate(kLarghezzaCarta - kAngoloIndice.x(), kAltezzaCarta - kAngoloIndice.y());
   p.rotate(180);
-  Traccia(p, numero, coloreInchiostro, kTrattoCifra);
+  Campisci(p, glifo, coloreInchiostro, 0);
   p.restore();
 }
 
