@@ -63,11 +63,4 @@ QPainterPath Poligono(std::initializer_list<QPointF> punti) {
   return forma;
 }
 
-QPainterPath Specchia(const QPainterPath& forma, qreal asse) {
-  QTransform t;
-  t.translate(2 * asse, 0);
-  t.scale(-1, 1);
-  return t.map(forma);
-}
-
 }  // namespace quintello

@@ -29,7 +29,5 @@ void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal
 QPainterPath Contorno(const QPainterPath& linea, qreal tratto);
 QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry);
 QPainterPath Poligono(std::initializer_list<QPointF> punti);
-// The same shape reflected about the vertical line x = asse.
-QPainterPath Specchia(const QPainterPath& forma, qreal asse);
 
 }  // namespace quintello

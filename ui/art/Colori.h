@@ -7,7 +7,6 @@ namespace quintello {
 
 // Card stock and frame.
 inline const QColor coloreCarta{0xfb, 0xf6, 0xe8};
-inline const QColor coloreCartaOmbra{0xe9, 0xdf, 0xc6};
 inline const QColor coloreCornice{0x7a, 0x2e, 0x22};
 inline const QColor coloreBordo{0x8c, 0x80, 0x6a};
 
@@ -26,7 +25,6 @@ inline const QColor coloreRossoScuro{0x8e, 0x1a, 0x14};
 // Steel blue, for blades.
 inline const QColor coloreAcciaio{0xbf, 0xd8, 0xf0};
 inline const QColor coloreBlu{0x2f, 0x63, 0xb0};
-inline const QColor coloreBluScuro{0x1c, 0x3d, 0x78};
 
 // Green bark and brown wood, for batons.
 inline const QColor coloreVerde{0x4a, 0x9a, 0x3c};

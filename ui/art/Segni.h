@@ -27,8 +27,6 @@ struct Bastone {
 void DisegnaDenaro(QPainter& p, QPointF centro, qreal raggio);
 // The settebello's own coin: larger rosette and a crown of rays around it.
 void DisegnaDenaroPregiato(QPainter& p, QPointF centro, qreal raggio);
-// Pointed rays round a centre, alternately gold and red, used behind prized coins.
-void DisegnaRaggiera(QPainter& p, QPointF centro, qreal interno, qreal esterno, int punte);
 
 void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza);
 void DisegnaSpada(QPainter& p, const Spada& spada);

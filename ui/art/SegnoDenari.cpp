@@ -47,6 +47,25 @@ void DisegnaDisco(QPainter& p, QPointF c, qreal r, int petali) {
   DisegnaRosetta(p, c, r * 0.52, petali);
 }
 
+// Pointed rays round a centre, alternately gold and red, behind a prized coin.
+void DisegnaRaggiera(QPainter& p, QPointF centro, qreal interno, qreal esterno, int punte) {
+  QPainterPath oro;
+  QPainterPath rosso;
+  for (int i = 0; i < punte; ++i) {
+    const qreal a = 2 * M_PI * i / punte;
+    const qreal mezzo = M_PI / punte * 0.75;
+    const qreal lungo = (i % 2 == 0) ? esterno : interno + (esterno - interno) * 0.7;
+    QPainterPath raggio;
+    raggio.moveTo(centro + QPointF(qCos(a - mezzo), qSin(a - mezzo)) * interno);
+    raggio.lineTo(centro + QPointF(qCos(a), qSin(a)) * lungo);
+    raggio.lineTo(centro + QPointF(qCos(a + mezzo), qSin(a + mezzo)) * interno);
+    raggio.closeSubpath();
+    (i % 2 == 0 ? oro : rosso).addPath(raggio);
+  }
+  Campisci(p, rosso, coloreRosso, kTrattoFine);
+  Campisci(p, oro, coloreOro, kTrattoFine);
+}
+
 }  // namespace
 
 void DisegnaDenaro(QPainter& p, QPointF centro, qreal raggio) {
@@ -65,24 +84,6 @@ void DisegnaDenaroPregiato(QPainter& p, QPointF centro, qreal raggio) {
                     raggio * 0.06);
   }
   Campisci(p, filo, coloreRossoScuro, 0);
-}
-
-void DisegnaRaggiera(QPainter& p, QPointF centro, qreal interno, qreal esterno, int punte) {
-  QPainterPath oro;
-  QPainterPath rosso;
-  for (int i = 0; i < punte; ++i) {
-    const qreal a = 2 * M_PI * i / punte;
-    const qreal mezzo = M_PI / punte * 0.75;
-    const qreal lungo = (i % 2 == 0) ? esterno : interno + (esterno - interno) * 0.7;
-    QPainterPath raggio;
-    raggio.moveTo(centro + QPointF(qCos(a - mezzo), qSin(a - mezzo)) * interno);
-    raggio.lineTo(centro + QPointF(qCos(a), qSin(a)) * lungo);
-    raggio.lineTo(centro + QPointF(qCos(a + mezzo), qSin(a + mezzo)) * interno);
-    raggio.closeSubpath();
-    (i % 2 == 0 ? oro : rosso).addPath(raggio);
-  }
-  Campisci(p, rosso, coloreRosso, kTrattoFine);
-  Campisci(p, oro, coloreOro, kTrattoFine);
 }
 
 }  // namespace quintello
