@@ -1,7 +1,6 @@
 #include "PittoreCarte.h"
 
 #include <QPainter>
-#include <cstring>
 
 #include "CarteNumerali.h"
 #include "Figure.h"
@@ -38,7 +37,7 @@ QImage ImmagineCarta(int valore, int seme, qreal dpr) {
   QImage immagine(qRound(kLarghezzaCarta * dpr), qRound(kAltezzaCarta * dpr),
                   QImage::Format_ARGB32_Premultiplied);
   immagine.setDevicePixelRatio(dpr);
-  std::memset(immagine.bits(), 0, immagine.sizeInBytes());
+  immagine.fill(Qt::transparent);
   QPainter p(&immagine);
   if (dorso) {
     DisegnaDorso(p);
