@@ -1,6 +1,7 @@
 // The Re: a crowned, bearded king standing in a long robe and an ermine-lined mantle,
 // holding his suit's sign.
 #include <QPainter>
+#include <utility>
 
 #include "Campitura.h"
 #include "Colori.h"
@@ -12,6 +13,24 @@ namespace {
 constexpr QPointF kTesta{36, 31};
 constexpr QPointF kManoSegno{54, 62};
 constexpr QPointF kManoScettro{21, 70};
+
+// The throne's tall back rises behind the king: a red panel in a gold frame, with gold knobs.
+void DisegnaTrono(QPainter& p) {
+  for (const auto& [colore, margine] : {std::pair{coloreOro, 0.0}, {coloreRossoScuro, 3.0}}) {
+    const qreal sinistra = 12 + margine;
+    const qreal destra = 62 - margine;
+    const qreal cima = 30 + margine;
+    QPainterPath schienale;
+    schienale.moveTo(sinistra, 104);
+    schienale.lineTo(sinistra, cima + 12);
+    schienale.cubicTo(sinistra, cima + 1, 24, cima, 37, cima);
+    schienale.cubicTo(50, cima, destra, cima + 1, destra, cima + 12);
+    schienale.lineTo(destra, 104);
+    schienale.closeSubpath();
+    Campisci(p, schienale, colore, margine > 0 ? kTrattoFine : kTratto);
+  }
+  for (qreal x : {12.0, 62.0}) CampisciEllisse(p, {x, 40}, 2.2, 2.2, coloreOro);
+}
 
 void DisegnaManto(QPainter& p, const Vesti& v) {
   QPainterPath manto;
@@ -31,6 +50,10 @@ void DisegnaVeste(QPainter& p, const Vesti& v) {
   veste.quadTo(36, 119, 25, 116);
   veste.closeSubpath();
   Campisci(p, veste, v.veste);
+  // A gold band runs down the front of the robe, studded with red.
+  Campisci(p, Poligono({{34.3, 56}, {37.7, 56}, {39, 111}, {33, 111}}), coloreOro, kTrattoFine);
+  for (qreal y : {82.0, 92.0, 102.0})
+    CampisciEllisse(p, {36, y}, 1.1, 1.1, coloreRosso, kTrattoFine);
   QPainterPath cintura;
   cintura.addRoundedRect(QRectF(28, 71, 16.5, 3.2), 1, 1);
   Campisci(p, cintura, coloreOro, kTrattoFine);
@@ -120,6 +143,7 @@ void DisegnaScettro(QPainter& p) {
 void DisegnaRe(QPainter& p, Seme seme) {
   const Vesti v = VestiDi(seme);
   DisegnaTerreno(p, 120, 12, 58);
+  DisegnaTrono(p);
   DisegnaManto(p, v);
   DisegnaVeste(p, v);
   DisegnaErmellino(p);

@@ -2,6 +2,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QtMath>
+#include <utility>
 
 #include "Campitura.h"
 #include "Colori.h"
