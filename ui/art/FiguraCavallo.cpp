@@ -41,6 +41,36 @@ void DisegnaZampe(QPainter& p, const Vesti& v) {
   Campisci(p, zoccoli, coloreNero, kTrattoFine);
 }
 
+// The mane falls in locks along the crest of the neck, with a forelock between the ears.
+QPainterPath Criniera() {
+  constexpr int kCiocche = 9;
+  const QPointF a(21.5, 51), c1(25, 58.5), c2(28.5, 67.5), b(34, 75);
+  const auto punto = [&](qreal t) {
+    const qreal u = 1 - t;
+    return u * u * u * a + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * b;
+  };
+  QPainterPath criniera;
+  criniera.moveTo(a);
+  for (int i = 1; i <= kCiocche; ++i) {
+    const QPointF da = punto(qreal(i - 1) / kCiocche);
+    const QPointF verso = punto(qreal(i) / kCiocche);
+    const QPointF lungo = verso - da;
+    // Each lock bulges out, up and to the right of the crest.
+    const QPointF fuori = QPointF(lungo.y(), -lungo.x()) * 0.9;
+    criniera.quadTo((da + verso) / 2 + fuori, verso);
+  }
+  for (int i = kCiocche; i >= 0; --i) {
+    const QPointF q = punto(qreal(i) / kCiocche);
+    criniera.lineTo(q + QPointF(-0.9, 0.5));
+  }
+  criniera.closeSubpath();
+  criniera.moveTo(21.5, 51);
+  criniera.quadTo(17.5, 50.5, 16, 53.5);
+  criniera.quadTo(19, 53, 21, 53.5);
+  criniera.closeSubpath();
+  return criniera;
+}
+
 void DisegnaCorpo(QPainter& p, const Vesti& v) {
   QPainterPath corpo;
   corpo.moveTo(24, 80);
@@ -64,13 +94,13 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   CampisciUnito(p, {corpo, collo, testa}, v.manto);
   Campisci(p, Poligono({{19.5, 51.5}, {20.5, 45.5}, {23.5, 51.5}}), v.manto, kTrattoFine);
 
-  QPainterPath criniera;
-  criniera.moveTo(22, 50.5);
-  criniera.cubicTo(25, 57, 28, 66, 34, 74.5);
-  criniera.cubicTo(30, 73, 29, 70, 27.5, 68);
-  criniera.cubicTo(26, 64, 23, 61, 21.5, 55);
-  criniera.closeSubpath();
-  Campisci(p, criniera, v.criniera, kTrattoFine);
+  Campisci(p, Criniera(), v.criniera, kTrattoFine);
+  QPainterPath guancia;
+  guancia.moveTo(18.2, 55.5);
+  guancia.quadTo(20.6, 60, 17.2, 62.8);
+  guancia.moveTo(7.9, 68.2);
+  guancia.lineTo(10.6, 68.7);
+  Traccia(p, guancia, coloreInchiostro, kTrattoFine);
   CampisciEllisse(p, {16, 56.5}, 0.9, 0.9, coloreInchiostro, 0);
   CampisciEllisse(p, {9.5, 66}, 0.7, 0.5, coloreInchiostro, 0);
 
