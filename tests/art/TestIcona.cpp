@@ -21,11 +21,19 @@ TEST(ImmagineIcona, MostraLeCarteSuFondoTrasparente) {
   }
 }
 
-TEST(ImmagineIcona, OgniMisuraEDisegnataPerSe) {
-  // Scaling one picture down would not match a picture painted at the smaller size.
-  const QImage grande =
-      ImmagineIcona(128).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  EXPECT_NE(grande, ImmagineIcona(64));
+TEST(ImmagineIcona, LeCarteStannoTutteDentroIlQuadrato) {
+  // A card cut off by the edge leaves solid pixels there; an edge merely grazed, a faint fringe.
+  constexpr int kAlfaSfiorato = 32;
+  for (int lato : {16, 32, 48, 64, 128}) {
+    const QImage icona = ImmagineIcona(lato);
+    const int fine = lato - 1;
+    for (int k = 0; k < lato; ++k) {
+      for (QPoint bordo : {QPoint(k, 0), QPoint(k, fine), QPoint(0, k), QPoint(fine, k)}) {
+        EXPECT_LT(qAlpha(icona.pixel(bordo)), kAlfaSfiorato)
+            << lato << " a " << bordo.x() << "," << bordo.y();
+      }
+    }
+  }
 }
 
 TEST(ImmagineIcona, UnLatoNonPositivoDaUnImmagineNulla) {

@@ -20,11 +20,11 @@ struct Posa {
   qreal giro;     // degrees, clockwise
   qreal altezza;  // card height as a share of the side
 };
-constexpr Posa kDietro{{0.43, 0.9}, -15, 0.8};
-constexpr Posa kDavanti{{0.6, 0.91}, 9, 0.8};
+constexpr Posa kDietro{{0.455, 0.9}, -15, 0.8};
+constexpr Posa kDavanti{{0.61, 0.91}, 9, 0.8};
 // Small icons fan the cards less so that they can fill more of the square.
-constexpr Posa kDietroPiccolo{{0.42, 0.95}, -10, 0.88};
-constexpr Posa kDavantiPiccolo{{0.6, 0.96}, 7, 0.88};
+constexpr Posa kDietroPiccolo{{0.43, 0.9}, -10, 0.82};
+constexpr Posa kDavantiPiccolo{{0.6, 0.905}, 7, 0.82};
 
 void Colloca(QPainter& p, int lato, const Posa& posa) {
   const qreal scala = lato * posa.altezza / kAltezzaCarta;
