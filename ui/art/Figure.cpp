@@ -30,56 +30,72 @@ Vesti VestiDi(Seme seme) {
   return {};
 }
 
-void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
-  const QColor capelli = pelo == Pelo::Barbuto ? coloreBarba : coloreCapelli;
-  // Hair falls behind the face to the jaw (a page's bob) or to the shoulders (a king's).
-  const qreal lunghezza = pelo == Pelo::Barbuto ? 10 : 7.5;
-  QPainterPath chioma;
-  chioma.moveTo(c + QPointF(-5.8, -2) * s);
-  chioma.cubicTo(c + QPointF(-7.5, -10) * s, c + QPointF(7.5, -10) * s, c + QPointF(5.8, -2) * s);
-  chioma.cubicTo(c + QPointF(8.2, 1) * s, c + QPointF(8.4, lunghezza - 1) * s,
-                 c + QPointF(6, lunghezza) * s);
-  chioma.quadTo(c + QPointF(0, lunghezza + 1.5) * s, c + QPointF(-6, lunghezza) * s);
-  chioma.cubicTo(c + QPointF(-8.4, lunghezza - 1) * s, c + QPointF(-8.2, 1) * s,
-                 c + QPointF(-5.8, -2) * s);
-  Campisci(p, chioma, capelli);
+namespace {
 
-  CampisciEllisse(p, c, 5.1 * s, 6.4 * s, coloreCarne);
-  if (pelo == Pelo::Barbuto) {
-    QPainterPath barba;
-    barba.moveTo(c + QPointF(-5, 0.5) * s);
-    barba.cubicTo(c + QPointF(-5, 9) * s, c + QPointF(-2, 12) * s, c + QPointF(0, 12.5) * s);
-    barba.cubicTo(c + QPointF(2, 12) * s, c + QPointF(5, 9) * s, c + QPointF(5, 0.5) * s);
-    barba.cubicTo(c + QPointF(3, 3.5) * s, c + QPointF(-3, 3.5) * s, c + QPointF(-5, 0.5) * s);
-    Campisci(p, barba, coloreBarba);
-    QPainterPath baffi;
-    baffi.moveTo(c + QPointF(-2.8, 3.6) * s);
-    baffi.quadTo(c + QPointF(0, 1.8) * s, c + QPointF(2.8, 3.6) * s);
-    Traccia(p, baffi, coloreGrigio.darker(140), 0.9 * s);
-  } else {
-    QPainterPath frangia;
-    frangia.moveTo(c + QPointF(-5.4, -1.5) * s);
-    frangia.cubicTo(c + QPointF(-5, -7.5) * s, c + QPointF(5, -7.5) * s,
-                    c + QPointF(5.4, -1.5) * s);
-    frangia.quadTo(c + QPointF(0, -4.5) * s, c + QPointF(-5.4, -1.5) * s);
-    Campisci(p, frangia, capelli, kTrattoFine);
-    QPainterPath bocca;
-    bocca.moveTo(c + QPointF(-1.2, 3.6) * s);
-    bocca.quadTo(c + QPointF(0, 4.3) * s, c + QPointF(1.2, 3.6) * s);
-    Traccia(p, bocca, coloreRossoScuro, 0.6 * s);
-  }
+// The parts of a face, in units of the head: the face itself is 10 wide and 13 tall.
+QPainterPath Chioma(qreal lunghezza) {
+  QPainterPath chioma;
+  chioma.moveTo(-5.8, -2);
+  chioma.cubicTo(-7.5, -10, 7.5, -10, 5.8, -2);
+  chioma.cubicTo(8.2, 1, 8.4, lunghezza - 1, 6, lunghezza);
+  chioma.quadTo(0, lunghezza + 1.5, -6, lunghezza);
+  chioma.cubicTo(-8.4, lunghezza - 1, -8.2, 1, -5.8, -2);
+  return chioma;
+}
+
+QPainterPath Barba() {
+  QPainterPath barba;
+  barba.moveTo(-5, 0.5);
+  barba.cubicTo(-5, 9, -2, 12, 0, 12.5);
+  barba.cubicTo(2, 12, 5, 9, 5, 0.5);
+  barba.cubicTo(3, 3.5, -3, 3.5, -5, 0.5);
+  return barba;
+}
+
+QPainterPath Frangia() {
+  QPainterPath frangia;
+  frangia.moveTo(-5.4, -1.5);
+  frangia.cubicTo(-5, -7.5, 5, -7.5, 5.4, -1.5);
+  frangia.quadTo(0, -4.5, -5.4, -1.5);
+  return frangia;
+}
+
+QPainterPath Curva(QPointF da, QPointF controllo, QPointF a) {
+  QPainterPath curva;
+  curva.moveTo(da);
+  curva.quadTo(controllo, a);
+  return curva;
+}
+
+void DisegnaLineamenti(QPainter& p, const QTransform& t, qreal s) {
   for (int lato : {-1, 1}) {
-    CampisciEllisse(p, c + QPointF(lato * 2.0, -0.4) * s, 0.55 * s, 0.65 * s, coloreInchiostro, 0);
-    QPainterPath ciglio;
-    ciglio.moveTo(c + QPointF(lato * 0.9, -1.8) * s);
-    ciglio.quadTo(c + QPointF(lato * 2.0, -2.5) * s, c + QPointF(lato * 3.1, -1.7) * s);
-    Traccia(p, ciglio, coloreInchiostro, 0.4 * s);
+    CampisciEllisse(p, t.map(QPointF(lato * 2.0, -0.4)), 0.55 * s, 0.65 * s, coloreInchiostro, 0);
+    const QPainterPath ciglio = Curva({lato * 0.9, -1.8}, {lato * 2.0, -2.5}, {lato * 3.1, -1.7});
+    Traccia(p, t.map(ciglio), coloreInchiostro, 0.4 * s);
   }
-  QPainterPath naso;
-  naso.moveTo(c + QPointF(-0.2, -0.6) * s);
-  naso.quadTo(c + QPointF(0.3, 1.2) * s, c + QPointF(0.9, 1.9) * s);
-  naso.lineTo(c + QPointF(-0.3, 2.2) * s);
-  Traccia(p, naso, coloreCarneOmbra.darker(130), 0.45 * s);
+  QPainterPath naso = Curva({-0.2, -0.6}, {0.3, 1.2}, {0.9, 1.9});
+  naso.lineTo(-0.3, 2.2);
+  Traccia(p, t.map(naso), coloreNaso, 0.45 * s);
+}
+
+}  // namespace
+
+void DisegnaVolto(QPainter& p, QPointF c, qreal s, Pelo pelo) {
+  QTransform t;
+  t.translate(c.x(), c.y());
+  t.scale(s, s);
+  const bool barbuto = pelo == Pelo::Barbuto;
+  // Hair falls behind the face to the jaw (a page's bob) or to the shoulders (a king's).
+  Campisci(p, t.map(Chioma(barbuto ? 10 : 7.5)), barbuto ? coloreBarba : coloreCapelli);
+  CampisciEllisse(p, c, 5.1 * s, 6.4 * s, coloreCarne);
+  if (barbuto) {
+    Campisci(p, t.map(Barba()), coloreBarba);
+    Traccia(p, t.map(Curva({-2.8, 3.6}, {0, 1.8}, {2.8, 3.6})), coloreBaffi, 0.9 * s);
+  } else {
+    Campisci(p, t.map(Frangia()), coloreCapelli, kTrattoFine);
+    Traccia(p, t.map(Curva({-1.2, 3.6}, {0, 4.3}, {1.2, 3.6})), coloreRossoScuro, 0.6 * s);
+  }
+  DisegnaLineamenti(p, t, s);
 }
 
 void DisegnaTerreno(QPainter& p, qreal y, qreal da, qreal a) {
