@@ -71,19 +71,27 @@ QPainterPath Criniera() {
   return criniera;
 }
 
-void DisegnaCorpo(QPainter& p, const Vesti& v) {
+QPainterPath Corpo() {
   QPainterPath corpo;
   corpo.moveTo(24, 80);
   corpo.cubicTo(28, 71, 50, 70, 58, 75);
   corpo.cubicTo(64, 79, 64, 92, 58, 95);
   corpo.cubicTo(50, 99, 32, 98, 26, 94);
   corpo.cubicTo(21, 90, 21, 84, 24, 80);
+  return corpo;
+}
+
+QPainterPath Collo() {
   QPainterPath collo;
   collo.moveTo(33, 76);
   collo.cubicTo(28, 68, 25, 59, 22, 52);
   collo.lineTo(14, 57);
   collo.cubicTo(16, 67, 17, 80, 22, 90);
   collo.closeSubpath();
+  return collo;
+}
+
+QPainterPath Testa() {
   QPainterPath testa;
   testa.moveTo(22.5, 52);
   testa.cubicTo(19, 48.5, 14, 51, 11, 58);
@@ -91,10 +99,12 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   testa.quadTo(7.5, 70, 12, 69.5);
   testa.cubicTo(15, 67.5, 17, 63, 19.5, 61);
   testa.closeSubpath();
-  CampisciUnito(p, {corpo, collo, testa}, v.manto);
-  Campisci(p, Poligono({{19.5, 51.5}, {20.5, 45.5}, {23.5, 51.5}}), v.manto, kTrattoFine);
+  return testa;
+}
 
-  Campisci(p, Criniera(), v.criniera, kTrattoFine);
+// Eye, nostril, the line of the cheek and mouth; then a red bridle whose rein runs back to
+// the rider's hand.
+void DisegnaMuso(QPainter& p) {
   QPainterPath guancia;
   guancia.moveTo(18.2, 55.5);
   guancia.quadTo(20.6, 60, 17.2, 62.8);
@@ -104,7 +114,6 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   CampisciEllisse(p, {16, 56.5}, 0.9, 0.9, coloreInchiostro, 0);
   CampisciEllisse(p, {9.5, 66}, 0.7, 0.5, coloreInchiostro, 0);
 
-  // Red bridle with a gold stud; the rein runs back to the rider's hand.
   QPainterPath briglia;
   briglia.moveTo(20.5, 52.5);
   briglia.lineTo(14, 65.5);
@@ -115,6 +124,13 @@ void DisegnaCorpo(QPainter& p, const Vesti& v) {
   redine.moveTo(14, 65.5);
   redine.quadTo(26, 72, 39, 65);
   Traccia(p, redine, coloreRossoScuro, 0.8);
+}
+
+void DisegnaCorpo(QPainter& p, const Vesti& v) {
+  CampisciUnito(p, {Corpo(), Collo(), Testa()}, v.manto);
+  Campisci(p, Poligono({{19.5, 51.5}, {20.5, 45.5}, {23.5, 51.5}}), v.manto, kTrattoFine);
+  Campisci(p, Criniera(), v.criniera, kTrattoFine);
+  DisegnaMuso(p);
 }
 
 void DisegnaGualdrappa(QPainter& p, const Vesti& v) {
@@ -139,6 +155,21 @@ void DisegnaGualdrappa(QPainter& p, const Vesti& v) {
   Campisci(p, sella, coloreMarroneScuro, kTrattoFine);
 }
 
+// A broad-brimmed hat with a gold band.
+void DisegnaCappello(QPainter& p, const Vesti& v) {
+  QPainterPath cappello;
+  cappello.moveTo(37, 33.5);
+  cappello.quadTo(45, 29, 53, 33.5);
+  cappello.quadTo(52, 30, 49, 29.5);
+  cappello.cubicTo(49, 24, 41, 24, 41, 29.5);
+  cappello.quadTo(38, 30, 37, 33.5);
+  Campisci(p, cappello, v.cappello);
+  QPainterPath fascia;
+  fascia.moveTo(41.2, 29.3);
+  fascia.quadTo(45, 28, 48.8, 29.3);
+  Traccia(p, fascia, coloreOro, 1.0);
+}
+
 void DisegnaCavaliere(QPainter& p, Seme seme, const Vesti& v) {
   QPainterPath busto;
   busto.moveTo(39.5, 48);
@@ -156,18 +187,7 @@ void DisegnaCavaliere(QPainter& p, Seme seme, const Vesti& v) {
   DisegnaMano(p, {39.5, 65.5}, 2);
   CampisciEllisse(p, {45.2, 47.6}, 4.6, 1.6, coloreBianco, kTrattoFine);
   DisegnaVolto(p, kTesta, 0.9, Pelo::Giovane);
-  // A broad-brimmed hat with a band.
-  QPainterPath cappello;
-  cappello.moveTo(37, 33.5);
-  cappello.quadTo(45, 29, 53, 33.5);
-  cappello.quadTo(52, 30, 49, 29.5);
-  cappello.cubicTo(49, 24, 41, 24, 41, 29.5);
-  cappello.quadTo(38, 30, 37, 33.5);
-  Campisci(p, cappello, v.cappello);
-  QPainterPath fascia;
-  fascia.moveTo(41.2, 29.3);
-  fascia.quadTo(45, 28, 48.8, 29.3);
-  Traccia(p, fascia, coloreOro, 1.0);
+  DisegnaCappello(p, v);
 
   DisegnaArto(p, {{49, 50}, {55, 57}, kMano + QPointF(0, 1)}, 4.6, v.veste);
   if (seme == Seme::Spade || seme == Seme::Bastoni) {

@@ -106,6 +106,32 @@ QPainterPath Sagoma(const Bastone& b, qreal l, qreal allarga) {
   return sagoma;
 }
 
+// Knot holes along the stave, between the cut branches.
+void DisegnaOcchi(QPainter& p, const Bastone& b, qreal l) {
+  QPainterPath occhi;
+  QPainterPath pupille;
+  for (qreal n : kNodi) {
+    const qreal t = n + 0.1;
+    const qreal h = MezzoSpessore(b, t);
+    const QPointF occhio(t * l, h * 0.25 * (n < 0.5 ? 1 : -1));
+    occhi.addEllipse(occhio, h * 0.45, h * 0.22);
+    pupille.addEllipse(occhio, h * 0.2, h * 0.09);
+  }
+  Campisci(p, occhi, coloreMarroneScuro, 0);
+  Campisci(p, pupille, coloreMarroneChiaro, 0);
+}
+
+// The sawn ends show pale wood round a darker pith; a club's rounded head has none.
+void DisegnaTagli(QPainter& p, const Bastone& b, qreal l) {
+  const bool clava = b.svasatura >= kSvasaturaClava;
+  for (qreal t : {0.0, 1.0}) {
+    if (clava && t == 1.0) continue;
+    const qreal h = MezzoSpessore(b, t);
+    CampisciEllisse(p, {t * l, 0}, h * 0.32, h, coloreMarroneChiaro, kTrattoFine + 0.1);
+    CampisciEllisse(p, {t * l, 0}, h * 0.12, h * 0.4, coloreMarrone, 0);
+  }
+}
+
 }  // namespace
 
 void DisegnaBastone(QPainter& p, const Bastone& b) {
@@ -126,32 +152,12 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
 
   // Flat bark with a lit band and a shaded band along it: the look of a gradient at a
   // fraction of its cost on a turned stave.
-  const bool clava = b.svasatura >= kSvasaturaClava;
   Campisci(p, Sagoma(b, l, tratto / 2), coloreInchiostro, 0);
   Campisci(p, Sagoma(b, l, -tratto / 2), coloreMarrone, 0);
   Campisci(p, Striscia(b, l, -0.75, -0.05, tratto / 2), coloreMarroneChiaro, 0);
   Campisci(p, Striscia(b, l, 0.55, 1.0, tratto / 2), coloreMarroneScuro, 0);
-
-  // Knot holes along the stave, between the cut branches.
-  QPainterPath occhi;
-  QPainterPath pupille;
-  for (qreal n : kNodi) {
-    const qreal t = n + 0.1;
-    const qreal h = MezzoSpessore(b, t);
-    const QPointF occhio(t * l, h * 0.25 * (n < 0.5 ? 1 : -1));
-    occhi.addEllipse(occhio, h * 0.45, h * 0.22);
-    pupille.addEllipse(occhio, h * 0.2, h * 0.09);
-  }
-  Campisci(p, occhi, coloreMarroneScuro, 0);
-  Campisci(p, pupille, coloreMarroneChiaro, 0);
-
-  // The sawn ends show pale wood round a darker pith.
-  for (qreal t : {0.0, 1.0}) {
-    if (clava && t == 1.0) continue;
-    const qreal h = MezzoSpessore(b, t);
-    CampisciEllisse(p, {t * l, 0}, h * 0.32, h, coloreMarroneChiaro, kTrattoFine + 0.1);
-    CampisciEllisse(p, {t * l, 0}, h * 0.12, h * 0.4, coloreMarrone, 0);
-  }
+  DisegnaOcchi(p, b, l);
+  DisegnaTagli(p, b, l);
   p.restore();
 }
 
