@@ -4,8 +4,10 @@
 # know. On a private Xvfb each program is started in turn, with a fresh HOME and its own
 # session bus every run; the time runs from the start until its first top-level window is
 # mapped and viewable (the game's dealer box counts), and the resident memory (VmRSS) is
-# read 1.5 s later. Prints every run, the medians and the ratios game/Aisleriot, and exits
-# 0 when both ratios are within the target, 1 when one is not, 2 on errors.
+# read 1.5 s later, with its anonymous part (RssAnon): the program's own heap and data, as
+# against the pages of the libraries it maps. Prints every run, the medians and the ratios
+# game/Aisleriot, and exits 0 when both ratios are within the target, 1 when one is not,
+# 2 on errors. The first run of each is a warm-up and is not counted.
 # RIPETIZIONI (7), ATTESA_MS (1500), LIMITE_MS (20000) and OBIETTIVO (0.5) may be set.
 set -euo pipefail
 
@@ -82,15 +84,19 @@ static int IgnoraErrore(Display* d, XErrorEvent* e) {
   return 0;
 }
 
-static long RssKib(pid_t pid) {
+/* One "Nome: N kB" line of /proc/PID/status. */
+static long StatoKib(pid_t pid, const char* campo) {
   char percorso[64];
   snprintf(percorso, sizeof percorso, "/proc/%d/status", (int)pid);
   FILE* f = fopen(percorso, "r");
   if (!f) return -1;
   char riga[256];
   long kib = -1;
+  const size_t lunghezza = strlen(campo);
   while (fgets(riga, sizeof riga, f))
-    if (sscanf(riga, "VmRSS: %ld kB", &kib) == 1) break;
+    if (strncmp(riga, campo, lunghezza) == 0 && riga[lunghezza] == ':' &&
+        sscanf(riga + lunghezza + 1, "%ld", &kib) == 1)
+      break;
   fclose(f);
   return kib;
 }
@@ -181,12 +187,13 @@ int main(int argc, char* argv[]) {
     printf("esito=terminato\n");
     return 3;
   }
-  const long kib = RssKib(pid);
+  const long kib = StatoKib(pid, "VmRSS");
+  const long anonima = StatoKib(pid, "RssAnon");
   Termina(pid);
   for (char* c = nome; *c; ++c)
     if (*c == '"' || *c == '\n') *c = ' ';
-  printf("esito=ok ms=%.1f rss_kib=%ld finestra=%dx%d titolo=\"%s\"\n", comparsa - inizio, kib,
-         larghezza, altezza, nome);
+  printf("esito=ok ms=%.1f rss_kib=%ld anon_kib=%ld finestra=%dx%d titolo=\"%s\"\n",
+         comparsa - inizio, kib, anonima, larghezza, altezza, nome);
   return 0;
 }
 EOF
@@ -231,7 +238,7 @@ misura() {
 
 mediana() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
-declare -A ms rss
+declare -A ms rss anonima
 errori=0
 echo "Display $display, $ripetizioni prove ciascuno (più una di riscaldamento non contata)"
 for giro in $(seq 0 "$ripetizioni"); do
@@ -247,14 +254,16 @@ for giro in $(seq 0 "$ripetizioni"); do
     tempo=$(sed -E 's/.* ms=([0-9.]+).*/\1/' <<<"$riga")
     kib=$(sed -E 's/.* rss_kib=([0-9-]+).*/\1/' <<<"$riga")
     mib=$(awk -v k="$kib" 'BEGIN {printf "%.1f", k / 1024}')
+    anon=$(sed -E 's/.* anon_kib=([0-9-]+).*/\1/' <<<"$riga" | awk '{printf "%.1f", $1 / 1024}')
     finestra=$(sed -E 's/.* (finestra=.*)/\1/' <<<"$riga")
     if [[ $giro -eq 0 ]]; then
-      printf '  %-10s riscaldamento  %7.1f ms  %6.1f MiB  %s\n' "$nome" "$tempo" "$mib" "$finestra"
+      printf '  %-10s riscaldamento  %7.1f ms  %6.1f MiB (anonima %4.1f)  %s\n' "$nome" "$tempo" "$mib" "$anon" "$finestra"
       continue
     fi
-    printf '  %-10s prova %-2d       %7.1f ms  %6.1f MiB  %s\n' "$nome" "$giro" "$tempo" "$mib" "$finestra"
+    printf '  %-10s prova %-2d       %7.1f ms  %6.1f MiB (anonima %4.1f)  %s\n' "$nome" "$giro" "$tempo" "$mib" "$anon" "$finestra"
     ms[$nome]+="$tempo "
     rss[$nome]+="$mib "
+    anonima[$nome]+="$anon "
   done
 done
 if [[ $errori -gt 0 ]]; then
@@ -266,6 +275,8 @@ tempo_q=$(tr ' ' '\n' <<<"${ms[quintello]}" | grep . | mediana)
 tempo_a=$(tr ' ' '\n' <<<"${ms[aisleriot]}" | grep . | mediana)
 mem_q=$(tr ' ' '\n' <<<"${rss[quintello]}" | grep . | mediana)
 mem_a=$(tr ' ' '\n' <<<"${rss[aisleriot]}" | grep . | mediana)
+anon_q=$(tr ' ' '\n' <<<"${anonima[quintello]}" | grep . | mediana)
+anon_a=$(tr ' ' '\n' <<<"${anonima[aisleriot]}" | grep . | mediana)
 rapporto_t=$(awk -v a="$tempo_q" -v b="$tempo_a" 'BEGIN {printf "%.2f", a / b}')
 rapporto_m=$(awk -v a="$mem_q" -v b="$mem_a" 'BEGIN {printf "%.2f", a / b}')
 esito_t=$(awk -v r="$rapporto_t" -v o="$obiettivo" 'BEGIN {print (r <= o) ? "raggiunto" : "MANCATO"}')
@@ -273,8 +284,8 @@ esito_m=$(awk -v r="$rapporto_m" -v o="$obiettivo" 'BEGIN {print (r <= o) ? "rag
 
 echo
 echo "Mediane su $ripetizioni prove (memoria letta ${attesa_ms} ms dopo la prima finestra):"
-printf '  Quintello  prima finestra %7.1f ms   memoria residente %6.1f MiB\n' "$tempo_q" "$mem_q"
-printf '  Aisleriot  prima finestra %7.1f ms   memoria residente %6.1f MiB\n' "$tempo_a" "$mem_a"
+printf '  Quintello  prima finestra %7.1f ms   memoria residente %6.1f MiB, di cui anonima %4.1f\n' "$tempo_q" "$mem_q" "$anon_q"
+printf '  Aisleriot  prima finestra %7.1f ms   memoria residente %6.1f MiB, di cui anonima %4.1f\n' "$tempo_a" "$mem_a" "$anon_a"
 echo "Rapporti Quintello/Aisleriot (obiettivo al più $obiettivo):"
 echo "  tempo   $rapporto_t  $esito_t"
 echo "  memoria $rapporto_m  $esito_m"
