@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QTranslator>
 #include <array>
 
@@ -17,6 +18,17 @@ namespace {
 
 constexpr std::array kLatiIcona{16, 32, 48, 64, 128};
 const QString kTraduzioniQt = QStringLiteral("qtbase_it");
+
+// Message box buttons have no icons here; without this the style searches the
+// icon theme for them at the first box, costing start-up time and memory.
+class StileSenzaIconeBottoni : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* opzione, const QWidget* widget,
+                QStyleHintReturn* ritorno) const override {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+    return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
+  }
+};
 
 QIcon IconaProgramma() {
   QIcon icona;
@@ -33,6 +45,7 @@ void PreparaApplicazione(QApplication& applicazione) {
   if (traduzioni->load(kTraduzioniQt, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(traduzioni);
   }
+  QApplication::setStyle(new StileSenzaIconeBottoni);
   QApplication::setWindowIcon(IconaProgramma());
 }
 
