@@ -65,17 +65,21 @@ void TurnoComputer(benchmark::State& state) {
   prova::Tavolo t;
   t.Prepara(kTerraTurno, kManoTurno, "");
   const StatoPartita prima = t.gioco.stato;
-  Contatore conta(state);
+  long allocTurno = 0;
   for (auto _ : state) {
     t.gioco.stato = prima;
     CalcolaCombinazioni(t.gioco.stato.carte, t.gioco.combinazioni);
     t.finestra.PrendiEventi();
     // Only the turn is timed; putting the table back is not.
+    const long allocPrima = allocazioni.load();
     const auto inizio = std::chrono::steady_clock::now();
     GiocaComputer(t.gioco);
     state.SetIterationTime(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count());
+    allocTurno += allocazioni.load() - allocPrima;
   }
+  state.counters["alloc/op"] =
+      benchmark::Counter(static_cast<double>(allocTurno), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(TurnoComputer)->UseManualTime();
 
