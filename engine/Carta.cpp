@@ -4,11 +4,16 @@ namespace quintello {
 
 std::string_view LetteraSeme(int seme) {
   switch (seme) {
-    case Denari: return "o";
-    case Spade: return "s";
-    case Coppe: return "c";
-    case Bastoni: return "b";
-    default: return "";
+    case Denari:
+      return "o";
+    case Spade:
+      return "s";
+    case Coppe:
+      return "c";
+    case Bastoni:
+      return "b";
+    default:
+      return "";
   }
 }
 
@@ -28,11 +33,20 @@ Carta LeggiCarta(std::string_view codice) {
     c.valore = static_cast<int16_t>(cifra - '0');
   }
   switch (codice.back()) {
-    case 'o': c.seme = Denari; break;
-    case 's': c.seme = Spade; break;
-    case 'c': c.seme = Coppe; break;
-    case 'b': c.seme = Bastoni; break;
-    default: break;
+    case 'o':
+      c.seme = Denari;
+      break;
+    case 's':
+      c.seme = Spade;
+      break;
+    case 'c':
+      c.seme = Coppe;
+      break;
+    case 'b':
+      c.seme = Bastoni;
+      break;
+    default:
+      break;
   }
   return c;
 }

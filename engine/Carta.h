@@ -25,7 +25,9 @@ inline constexpr Carta kSettebello{7, Denari};
 
 // "7o", "0b": the value digit (0 for ten) followed by the suit letter.
 std::string CodiceCarta(int valore, int seme);
-inline std::string CodiceCarta(Carta c) { return CodiceCarta(c.valore, c.seme); }
+inline std::string CodiceCarta(Carta c) {
+  return CodiceCarta(c.valore, c.seme);
+}
 
 // Reads a card code back. A character that is neither a digit nor a suit
 // letter reads as 0, so the result always indexes the location table safely.
@@ -38,6 +40,8 @@ std::string_view LetteraSeme(int seme);
 inline std::string_view CodiceN(std::string_view presa, std::size_t k) {
   return presa.substr(2 * k, 2);
 }
-inline std::size_t NumeroCodici(std::string_view presa) { return presa.size() / 2; }
+inline std::size_t NumeroCodici(std::string_view presa) {
+  return presa.size() / 2;
+}
 
 }  // namespace quintello

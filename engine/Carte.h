@@ -21,8 +21,12 @@ enum Luogo : int16_t {
   ScopaUtente = 8,  // the card the user swept the table with
 };
 
-inline bool DelPC(int luogo) { return luogo == PresaPC || luogo == ScopaPC; }
-inline bool DellUtente(int luogo) { return luogo == PresaUtente || luogo == ScopaUtente; }
+inline bool DelPC(int luogo) {
+  return luogo == PresaPC || luogo == ScopaPC;
+}
+inline bool DellUtente(int luogo) {
+  return luogo == PresaUtente || luogo == ScopaUtente;
+}
 
 // Indexed (valore 0..10, seme 0..4) like the table it models: row and column 0
 // exist so that a card decoded from a damaged code (value or suit 0) still

@@ -19,7 +19,7 @@ namespace quintello {
 inline constexpr int kPostiTerra = 15;
 inline constexpr int kObiettivi = 4;
 
-enum class Bottone { GiocaUtente, Procedi };      // the two "Ok" buttons
+enum class Bottone { GiocaUtente, Procedi };              // the two "Ok" buttons
 enum class Obiettivo { Sette, Undici, Sedici, Ventuno };  // the target menu's items
 enum class Pulsanti { Ok, SiNo };
 enum class Icona { Nessuna, Informazione, Esclamazione, Critica };
@@ -34,9 +34,9 @@ inline constexpr const char* kTitoloApplicazione = "Quintello";
 struct FlagFinestra {
   bool giocatautente = true;
   bool procedi = true;
-  std::array<bool, kPostiTerra> shape1;   // frames around the table places
-  std::array<bool, kPostiMano> shape2;    // frames around the user's hand places
-  std::array<bool, kPostiMano> user;      // the user's hand places accept clicks
+  std::array<bool, kPostiTerra> shape1;  // frames around the table places
+  std::array<bool, kPostiMano> shape2;   // frames around the user's hand places
+  std::array<bool, kPostiMano> user;     // the user's hand places accept clicks
   std::array<bool, kObiettivi> obiettivo{false, true, false, false};  // 11 at start
 
   FlagFinestra() {

@@ -13,7 +13,9 @@ uint64_t SplitMix(uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-uint64_t Ruota(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t Ruota(uint64_t x, int k) {
+  return (x << k) | (x >> (64 - k));
+}
 
 }  // namespace
 
@@ -38,6 +40,8 @@ uint64_t Generatore::Prossimo() {
   return risultato;
 }
 
-double Generatore::Uniforme() { return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53; }
+double Generatore::Uniforme() {
+  return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53;
+}
 
 }  // namespace quintello

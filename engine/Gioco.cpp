@@ -137,14 +137,28 @@ void Gioco::newpart_Click() {
   if (risposta != Risposta::No) NuovaPartitaDaCapo();
 }
 
-void Gioco::salva_Click() { SalvaPartita(*this); }
-void Gioco::carica_Click() { CaricaPartita(*this); }
-void Gioco::esci_Click() { finestra.Chiudi(); }
+void Gioco::salva_Click() {
+  SalvaPartita(*this);
+}
+void Gioco::carica_Click() {
+  CaricaPartita(*this);
+}
+void Gioco::esci_Click() {
+  finestra.Chiudi();
+}
 
-void Gioco::sette_Click() { ImpostaPuntiVittoria(*this, 7); }
-void Gioco::undici_Click() { ImpostaPuntiVittoria(*this, 11); }
-void Gioco::sedici_Click() { ImpostaPuntiVittoria(*this, 16); }
-void Gioco::ventuno_Click() { ImpostaPuntiVittoria(*this, 21); }
+void Gioco::sette_Click() {
+  ImpostaPuntiVittoria(*this, 7);
+}
+void Gioco::undici_Click() {
+  ImpostaPuntiVittoria(*this, 11);
+}
+void Gioco::sedici_Click() {
+  ImpostaPuntiVittoria(*this, 16);
+}
+void Gioco::ventuno_Click() {
+  ImpostaPuntiVittoria(*this, 21);
+}
 
 void Gioco::Info_Click() {
   finestra.MsgBox({.testo = std::string(kVersione) + "\r\n\r\nby " + kNomeAutore + "\r\n" +
@@ -153,7 +167,9 @@ void Gioco::Info_Click() {
                    .icona = Icona::Informazione});
 }
 
-void Gioco::FaiDonazione() { finestra.LaunchBrowser(kIndirizzoDonazione); }
+void Gioco::FaiDonazione() {
+  finestra.LaunchBrowser(kIndirizzoDonazione);
+}
 
 bool Gioco::UserCliccabile(int indice) const {
   return indice >= 0 && indice < kPostiMano && finestra.Flag().user[indice] &&
@@ -174,6 +190,8 @@ void Gioco::Ridisegna() {
   finestra.Ridisegna(stato.carte);
 }
 
-void Gioco::AggiornaStatusBar() { finestra.AggiornaStatusBar(TestoStatusBar(stato)); }
+void Gioco::AggiornaStatusBar() {
+  finestra.AggiornaStatusBar(TestoStatusBar(stato));
+}
 
 }  // namespace quintello

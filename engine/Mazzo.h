@@ -17,9 +17,13 @@ inline constexpr int kCarteTerraIniziali = 4;
 // 0 or 1 with equal chance: 1 the user deals, 0 the computer.
 int16_t SorteggiaMazziere(Generatore& caso);
 // Passes the deal: 1 becomes 0, anything else 1.
-inline int16_t CambiaMazziere(int16_t mazziere) { return mazziere == 1 ? 0 : 1; }
+inline int16_t CambiaMazziere(int16_t mazziere) {
+  return mazziere == 1 ? 0 : 1;
+}
 // Every card back in the deck.
-inline void AzzeraMazzo(Carte& carte) { carte.Azzera(); }
+inline void AzzeraMazzo(Carte& carte) {
+  carte.Azzera();
+}
 
 // Moves one card drawn from the deck to `destinazione`. An empty deck (only a
 // damaged saved game can ask for more cards than it holds) draws nothing.

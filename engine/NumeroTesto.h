@@ -5,6 +5,8 @@
 
 namespace quintello {
 
-inline std::string NumeroTesto(long valore) { return std::to_string(valore); }
+inline std::string NumeroTesto(long valore) {
+  return std::to_string(valore);
+}
 
 }  // namespace quintello

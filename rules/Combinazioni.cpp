@@ -6,7 +6,9 @@ namespace quintello {
 
 namespace {
 
-int ValoreCifra(char cifra) { return cifra == '0' ? 10 : (cifra >= '1' && cifra <= '9' ? cifra - '0' : 0); }
+int ValoreCifra(char cifra) {
+  return cifra == '0' ? 10 : (cifra >= '1' && cifra <= '9' ? cifra - '0' : 0);
+}
 
 }  // namespace
 
@@ -74,4 +76,3 @@ void CombinazioniObbligate(const Carte& carte, Combinazioni& comb, int valorecar
 }
 
 }  // namespace quintello
-

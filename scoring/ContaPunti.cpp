@@ -18,8 +18,8 @@ struct VocePrimiera {
   int punti;
 };
 // A suit is searched in this order; the first card the side holds counts.
-constexpr std::array<VocePrimiera, kValori> kOrdinePrimiera{{
-    {7, 21}, {6, 18}, {1, 16}, {5, 15}, {4, 14}, {3, 13}, {2, 12}, {8, 10}, {9, 10}, {10, 10}}};
+constexpr std::array<VocePrimiera, kValori> kOrdinePrimiera{
+    {{7, 21}, {6, 18}, {1, 16}, {5, 15}, {4, 14}, {3, 13}, {2, 12}, {8, 10}, {9, 10}, {10, 10}}};
 
 template <typename Filtro>
 int ContaSe(const Carte& carte, Filtro filtro) {
@@ -54,7 +54,9 @@ std::string Riga(const char* testa, int pc, int utente) {
 
 }  // namespace
 
-int ContaCartePC(const Carte& carte) { return ContaSe(carte, [](Carta, int l) { return DelPC(l); }); }
+int ContaCartePC(const Carte& carte) {
+  return ContaSe(carte, [](Carta, int l) { return DelPC(l); });
+}
 int ContaCarteUtente(const Carte& carte) {
   return ContaSe(carte, [](Carta, int l) { return DellUtente(l); });
 }
@@ -64,8 +66,12 @@ int ContaOriPC(const Carte& carte) {
 int ContaOriUtente(const Carte& carte) {
   return ContaSe(carte, [](Carta c, int l) { return c.seme == Denari && DellUtente(l); });
 }
-int ContaScopePC(const Carte& carte) { return carte.Conta(ScopaPC); }
-int ContaScopeUtente(const Carte& carte) { return carte.Conta(ScopaUtente); }
+int ContaScopePC(const Carte& carte) {
+  return carte.Conta(ScopaPC);
+}
+int ContaScopeUtente(const Carte& carte) {
+  return carte.Conta(ScopaUtente);
+}
 
 int SetteDenari(const Carte& carte) {
   const int luogo = carte[kSettebello];
@@ -74,8 +80,12 @@ int SetteDenari(const Carte& carte) {
   return 0;
 }
 
-int PrimieraPC(const Carte& carte) { return Primiera(carte, DelPC); }
-int PrimieraUtente(const Carte& carte) { return Primiera(carte, DellUtente); }
+int PrimieraPC(const Carte& carte) {
+  return Primiera(carte, DelPC);
+}
+int PrimieraUtente(const Carte& carte) {
+  return Primiera(carte, DellUtente);
+}
 
 PuntiMano PuntiDellaMano(const Carte& carte) {
   PuntiMano punti;
@@ -113,9 +123,9 @@ void ContaPunti(Gioco& gioco) {
   // A loaded game may bring any score; saturate rather than wrap around.
   stato.punteggiopc = Somma16(stato.punteggiopc, mano.pc);
   stato.punteggiouser = Somma16(stato.punteggiouser, mano.utente);
-  gioco.finestra.MsgBox({.testo = TestoPunti(stato.carte, mano, stato.punteggiopc,
-                                             stato.punteggiouser),
-                         .titolo = "Punti"});
+  gioco.finestra.MsgBox(
+      {.testo = TestoPunti(stato.carte, mano, stato.punteggiopc, stato.punteggiouser),
+       .titolo = "Punti"});
 }
 
 }  // namespace quintello

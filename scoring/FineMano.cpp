@@ -30,8 +30,8 @@ void FineMano(Gioco& gioco) {
     return;
   }
   if (stato.punteggiopc == stato.punteggiouser) {
-    gioco.finestra.MsgBox({.testo = "Situazione di parità: si disputerà mano di spareggio",
-                           .titolo = "Pareggio"});
+    gioco.finestra.MsgBox(
+        {.testo = "Situazione di parità: si disputerà mano di spareggio", .titolo = "Pareggio"});
     gioco.NuovaPartita();
   } else if (stato.punteggiopc > stato.punteggiouser) {
     AnnunciaVincitore(gioco, "Questa partita la vince il computer");

@@ -10,7 +10,9 @@ namespace {
 constexpr const char* kAcapo = "\r\n";
 constexpr std::size_t kRigaMassima = 1 << 20;  // longer lines are cut: no game writes one
 
-bool Spazio(char c) { return c == ' ' || c == '\t'; }
+bool Spazio(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view SenzaSpaziIniziali(std::string_view riga) {
   while (!riga.empty() && Spazio(riga.front())) riga.remove_prefix(1);
@@ -51,14 +53,22 @@ class Elementi {
       return riga % 2 == 1 ? &s.manoutentevalore[slot] : &s.manoutenteseme[slot];
     }
     switch (riga) {
-      case 7: return &s.puntivittoria;
-      case 8: return &s.indicepresa;
-      case 10: return &s.cartaselezionata;
-      case 11: return &s.punteggiopc;
-      case 12: return &s.punteggiouser;
-      case 13: return &s.mazziere;
-      case 14: return &s.ultimapresa;
-      default: break;
+      case 7:
+        return &s.puntivittoria;
+      case 8:
+        return &s.indicepresa;
+      case 10:
+        return &s.cartaselezionata;
+      case 11:
+        return &s.punteggiopc;
+      case 12:
+        return &s.punteggiouser;
+      case 13:
+        return &s.mazziere;
+      case 14:
+        return &s.ultimapresa;
+      default:
+        break;
     }
     if (riga >= 17 && riga <= 56) return &s.carte((riga - 13) / 4, (riga - 13) % 4 + 1);
     return nullptr;
@@ -84,7 +94,9 @@ std::string FormatoIntero(int valore) {
   return (valore < 0 ? "" : " ") + std::to_string(valore) + " ";
 }
 
-std::string bwrap(bool b) { return b ? "Vero" : "Falso"; }
+std::string bwrap(bool b) {
+  return b ? "Vero" : "Falso";
+}
 
 std::string ScriviPartita(const StatoPartita& stato, const FlagFinestra& flag) {
   PartitaLetta copia{stato, flag};

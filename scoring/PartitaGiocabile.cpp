@@ -25,7 +25,8 @@ bool SlotCoerenti(const StatoPartita& stato) {
     coerenti = coerenti && slot < kPostiMano && stato.SlotUtente(slot) == c;
     ++slot;
   });
-  if (coerenti && slot < kPostiMano) coerenti = stato.SlotUtente(slot) == Carta{kSlotVuoto, kSlotVuoto};
+  if (coerenti && slot < kPostiMano)
+    coerenti = stato.SlotUtente(slot) == Carta{kSlotVuoto, kSlotVuoto};
   return coerenti;
 }
 

@@ -14,8 +14,8 @@ namespace quintello {
 namespace {
 
 bool Conferma(Gioco& gioco, const std::string& domanda) {
-  return gioco.finestra.MsgBox({.testo = domanda, .titolo = "Sicuro?", .pulsanti = Pulsanti::SiNo}) !=
-         Risposta::No;
+  return gioco.finestra.MsgBox(
+             {.testo = domanda, .titolo = "Sicuro?", .pulsanti = Pulsanti::SiNo}) != Risposta::No;
 }
 
 void Errore(Gioco& gioco, const std::string& testo) {
@@ -55,9 +55,12 @@ void SalvaPartita(Gioco& gioco) {
   const std::string nome = gioco.finestra.DialogoFile(Dialogo::Salva, kFiltroFile, gioco.nomefile);
   if (nome.empty()) return;
   gioco.nomefile = nome;
-  if (FileExists(nome) && !Conferma(gioco, "Sei sicuro di voler sovrascrivere " + nome + "?")) return;
-  const std::string motivo = ScriviFileSicuro(nome, ScriviPartita(gioco.stato, gioco.finestra.Flag()));
-  if (!motivo.empty()) Errore(gioco, "Impossibile salvare la partita nel file " + nome + ": " + motivo + ".");
+  if (FileExists(nome) && !Conferma(gioco, "Sei sicuro di voler sovrascrivere " + nome + "?"))
+    return;
+  const std::string motivo =
+      ScriviFileSicuro(nome, ScriviPartita(gioco.stato, gioco.finestra.Flag()));
+  if (!motivo.empty())
+    Errore(gioco, "Impossibile salvare la partita nel file " + nome + ": " + motivo + ".");
 }
 
 void CaricaPartita(Gioco& gioco) {
@@ -68,8 +71,10 @@ void CaricaPartita(Gioco& gioco) {
     Errore(gioco, "Il file specificato non esiste");
     return;
   }
-  if (!Conferma(gioco, "Sei sicuro di voler interrompere la partita in corso e caricare quella "
-                       "salvata in " + nome + "?"))
+  if (!Conferma(gioco,
+                "Sei sicuro di voler interrompere la partita in corso e caricare quella "
+                "salvata in " +
+                    nome + "?"))
     return;
 
   PartitaLetta letta{gioco.stato, gioco.finestra.Flag()};

@@ -15,16 +15,26 @@ namespace {
 std::string Motivo(int errore) {
   switch (errore) {
     case EACCES:
-    case EPERM: return "accesso negato";
-    case ENOENT: return "la cartella non esiste";
-    case ENOTDIR: return "il percorso non è una cartella";
-    case EISDIR: return "il nome indica una cartella";
-    case ENOSPC: return "spazio su disco esaurito";
-    case EDQUOT: return "quota del disco superata";
-    case EROFS: return "il disco è in sola lettura";
-    case ENAMETOOLONG: return "il nome è troppo lungo";
-    case EIO: return "errore di lettura o scrittura sul disco";
-    default: return "errore di sistema " + std::to_string(errore);
+    case EPERM:
+      return "accesso negato";
+    case ENOENT:
+      return "la cartella non esiste";
+    case ENOTDIR:
+      return "il percorso non è una cartella";
+    case EISDIR:
+      return "il nome indica una cartella";
+    case ENOSPC:
+      return "spazio su disco esaurito";
+    case EDQUOT:
+      return "quota del disco superata";
+    case EROFS:
+      return "il disco è in sola lettura";
+    case ENAMETOOLONG:
+      return "il nome è troppo lungo";
+    case EIO:
+      return "errore di lettura o scrittura sul disco";
+    default:
+      return "errore di sistema " + std::to_string(errore);
   }
 }
 
@@ -55,7 +65,8 @@ std::string ScriviFileSicuro(const std::string& percorso, const std::string& con
   const std::filesystem::path destinazione(percorso);
   std::filesystem::path cartella = destinazione.parent_path();
   if (cartella.empty()) cartella = ".";
-  const std::string modello = (cartella / ("." + destinazione.filename().string() + ".XXXXXX")).string();
+  const std::string modello =
+      (cartella / ("." + destinazione.filename().string() + ".XXXXXX")).string();
   std::vector<char> nome(modello.begin(), modello.end());
   nome.push_back('\0');
 

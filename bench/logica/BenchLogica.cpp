@@ -25,8 +25,12 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace quintello {
 namespace {
@@ -98,7 +102,8 @@ void ManoIntera(benchmark::State& state) {
       } else {
         g.giocatautente_Click();
       }
-      for (const std::string& e : f.PrendiEventi()) finita = finita || e.starts_with("MSGBOX\tPunti");
+      for (const std::string& e : f.PrendiEventi())
+        finita = finita || e.starts_with("MSGBOX\tPunti");
     }
     g.stato.punteggiopc = g.stato.punteggiouser = 0;
   }
@@ -107,7 +112,8 @@ BENCHMARK(ManoIntera);
 
 void SalvaECarica(benchmark::State& state) {
   const std::string file =
-      (std::filesystem::exists("/dev/shm") ? std::string("/dev/shm") : std::filesystem::temp_directory_path().string()) +
+      (std::filesystem::exists("/dev/shm") ? std::string("/dev/shm")
+                                           : std::filesystem::temp_directory_path().string()) +
       "/quintello-bench.qnt";
   FinestraRegistrata f;
   Gioco g(f, 8);

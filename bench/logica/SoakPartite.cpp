@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     }
     const std::string violata = prova::InvariantiViolate(g, f);
     if (!violata.empty() || f.Chiusa()) {
-      std::cerr << "event " << eventi << ": " << (violata.empty() ? "window closed" : violata) << "\n";
+      std::cerr << "event " << eventi << ": " << (violata.empty() ? "window closed" : violata)
+                << "\n";
       return 1;
     }
   }

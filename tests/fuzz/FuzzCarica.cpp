@@ -16,8 +16,7 @@ namespace {
 constexpr int kMosseDopo = 40;
 
 const std::string& FileDiProva() {
-  static const std::string percorso =
-      "/tmp/quintello-fuzz-" + std::to_string(::getpid()) + ".qnt";
+  static const std::string percorso = "/tmp/quintello-fuzz-" + std::to_string(::getpid()) + ".qnt";
   return percorso;
 }
 

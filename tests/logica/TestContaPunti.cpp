@@ -10,7 +10,8 @@ namespace {
 using prova::Metti;
 
 // A finished hand: the listed cards to the computer, all others to the user.
-Carte Mano(std::string_view delPC, std::string_view scopePC = "", std::string_view scopeUtente = "") {
+Carte Mano(std::string_view delPC, std::string_view scopePC = "",
+           std::string_view scopeUtente = "") {
   Carte carte;
   carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaUtente; });
   Metti(carte, delPC, PresaPC);

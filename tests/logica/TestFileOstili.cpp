@@ -22,11 +22,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kFallito =
-    "MSGBOX\tErrore\tcritical\tok\tErrore durante il caricamento, sarà avviata una nuova partita\tok";
-constexpr const char* kNonEsiste = "MSGBOX\tErrore\tcritical\tok\tIl file specificato non esiste\tok";
+    "MSGBOX\tErrore\tcritical\tok\tErrore durante il caricamento, sarà avviata una nuova "
+    "partita\tok";
+constexpr const char* kNonEsiste =
+    "MSGBOX\tErrore\tcritical\tok\tIl file specificato non esiste\tok";
 
 struct Ostili : ::testing::Test {
-  Ostili() : cartella(fs::temp_directory_path() / ("quintello-ostili-" + std::to_string(::getpid()))) {
+  Ostili()
+      : cartella(fs::temp_directory_path() / ("quintello-ostili-" + std::to_string(::getpid()))) {
     fs::remove_all(cartella);
     fs::create_directories(cartella);
     t.gioco.Form_Load();
@@ -54,7 +57,8 @@ struct Ostili : ::testing::Test {
     std::string file;
     std::istringstream in(buono);
     std::string riga;
-    for (int i = 1; std::getline(in, riga); ++i) file += (i == n ? testo : riga.substr(0, riga.size() - 1)) + "\r\n";
+    for (int i = 1; std::getline(in, riga); ++i)
+      file += (i == n ? testo : riga.substr(0, riga.size() - 1)) + "\r\n";
     return file;
   }
   std::string Stato() { return ScriviPartita(t.gioco.stato, t.finestra.Flag()); }
@@ -86,7 +90,8 @@ TEST_F(Ostili, OnlySeventySevenLinesAreEverRead) {
 }
 
 TEST_F(Ostili, AVeryLongLineOfBlanksBeforeANumber) {
-  Scrivi("lunga.qnt", Riga(8, std::string(10 << 20, ' ') + FormatoIntero(t.gioco.stato.indicepresa)));
+  Scrivi("lunga.qnt",
+         Riga(8, std::string(10 << 20, ' ') + FormatoIntero(t.gioco.stato.indicepresa)));
   EXPECT_EQ(Carica("lunga.qnt"), "");
   EXPECT_EQ(Stato(), buono);
   Scrivi("testo.qnt", Riga(9, std::string(10 << 20, 'z')));

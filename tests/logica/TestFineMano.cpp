@@ -64,7 +64,8 @@ TEST_F(Fine, OnePointAheadWinsAndYesStartsANewMatch) {
   stato.punteggiopc = 16;    // reached the target first
   stato.punteggiouser = 13;  // 13 + 4 = 17 against 16
   FineMano(t.gioco);
-  EXPECT_EQ(Titoli(), (std::vector<std::string>{"Punti", "Vincitore", "Nuova partita", "Quintello"}));
+  EXPECT_EQ(Titoli(),
+            (std::vector<std::string>{"Punti", "Vincitore", "Nuova partita", "Quintello"}));
   EXPECT_NE(t.finestra.Eventi()[1].find("Questa partita la vince il giocatore"), std::string::npos);
   EXPECT_EQ(stato.punteggiopc, 0);
   EXPECT_EQ(stato.punteggiouser, 0);

@@ -147,7 +147,8 @@ TEST_F(Mossa, DealerPlayingTheLastCardOfTheHandEndsIt) {
   t.gioco.giocatautente_Click();
   EXPECT_EQ(t.finestra.Eventi()[0].substr(0, 13), "STATUS\tCarte ");
   bool contato = false;
-  for (const std::string& e : t.finestra.Eventi()) contato = contato || e.starts_with("MSGBOX\tPunti");
+  for (const std::string& e : t.finestra.Eventi())
+    contato = contato || e.starts_with("MSGBOX\tPunti");
   EXPECT_TRUE(contato);
   EXPECT_EQ(stato.carte.Conta(Mazzo), 30);  // the next hand
 }
@@ -192,8 +193,9 @@ TEST(NuovaPartitaMenu, NoLeavesTheGameYesResetsScoresButNotTheTarget) {
   EXPECT_EQ(g.stato, prima);
   f.PrendiEventi();
   g.newpart_Click();
-  EXPECT_EQ(f.Eventi()[0],
-            "MSGBOX\tSicuro?\tnone\tyesno\tSei sicuro di voler interrompere la partita in corso?\tsi");
+  EXPECT_EQ(
+      f.Eventi()[0],
+      "MSGBOX\tSicuro?\tnone\tyesno\tSei sicuro di voler interrompere la partita in corso?\tsi");
   EXPECT_EQ(g.stato.punteggiopc, 0);
   EXPECT_EQ(g.stato.punteggiouser, 0);
   EXPECT_EQ(g.stato.puntivittoria, 21);

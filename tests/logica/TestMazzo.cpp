@@ -16,7 +16,8 @@ TEST(CodiceCarta, ConvertsBothWays) {
   EXPECT_EQ(LeggiCarta("0b"), (Carta{10, Bastoni}));
   EXPECT_EQ(LeggiCarta("1s"), (Carta{1, Spade}));
   for (int v = 1; v <= kValori; ++v)
-    for (int s = 1; s <= kSemi; ++s) EXPECT_EQ(LeggiCarta(CodiceCarta(v, s)), (Carta{int16_t(v), int16_t(s)}));
+    for (int s = 1; s <= kSemi; ++s)
+      EXPECT_EQ(LeggiCarta(CodiceCarta(v, s)), (Carta{int16_t(v), int16_t(s)}));
 }
 
 TEST(CodiceCarta, DamagedCodesReadAsZeroInsideTheTable) {

@@ -14,7 +14,8 @@ namespace {
 TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   namespace fs = std::filesystem;
   // In memory where the system has it: a save is flushed to the disk each time.
-  const fs::path cartella = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+  const fs::path cartella =
+      fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
   const fs::path file = cartella / ("quintello-casuale-" + std::to_string(::getpid()) + ".qnt");
   prova::GiocatoreCasuale utente(12345, file.string());
   FinestraRegistrata f;

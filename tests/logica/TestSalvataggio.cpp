@@ -89,10 +89,10 @@ TEST(Formato, LinesInTheirPlaces) {
   EXPECT_EQ(r[12], " 1 ");
   EXPECT_EQ(r[14], "Falso");
   EXPECT_EQ(r[15], "Vero");
-  EXPECT_EQ(r[16], " 2 ");   // line 17: the ace of coins
-  EXPECT_EQ(r[19], " 5 ");   // line 20: the ace of clubs
-  EXPECT_EQ(r[20], " 4 ");   // line 21: the two of coins
-  EXPECT_EQ(r[55], " 8 ");   // line 56: the ten of clubs
+  EXPECT_EQ(r[16], " 2 ");  // line 17: the ace of coins
+  EXPECT_EQ(r[19], " 5 ");  // line 20: the ace of clubs
+  EXPECT_EQ(r[20], " 4 ");  // line 21: the two of coins
+  EXPECT_EQ(r[55], " 8 ");  // line 56: the ten of clubs
   EXPECT_EQ(r[56], "Falso");
   EXPECT_EQ(r[70], "Vero");  // line 71: the last table frame
   EXPECT_EQ(r[76], "Falso");
@@ -105,15 +105,16 @@ TEST(Formato, ReaderRules) {
   stato.manoutenteseme[0] = -1;
   std::string file = ScriviPartita(stato, FlagFinestra{});
   auto r = Righe(file);
-  r[6] = "  9";          // blanks around numbers
-  r[7] = "dieci";        // letters read 0
-  r[8] = "   3c4b  ";    // leading blanks go, trailing stay
-  r[14] = "vero";        // not a flag word: the flag before it, false for the first
+  r[6] = "  9";        // blanks around numbers
+  r[7] = "dieci";      // letters read 0
+  r[8] = "   3c4b  ";  // leading blanks go, trailing stay
+  r[14] = "vero";      // not a flag word: the flag before it, false for the first
   r[15] = "Vero";
   r[16] = "x";
-  r[56] = "FALSO";       // repeats line 16's true
+  r[56] = "FALSO";  // repeats line 16's true
   std::string rifatto;
-  for (std::size_t i = 0; i < r.size(); ++i) rifatto += r[i] + (i % 2 ? "\n" : "\r");  // LF or CR alone
+  for (std::size_t i = 0; i < r.size(); ++i)
+    rifatto += r[i] + (i % 2 ? "\n" : "\r");  // LF or CR alone
   std::istringstream in(rifatto);
   PartitaLetta letta{stato, FlagFinestra{}};
   LeggiPartita(in, letta);
@@ -205,8 +206,10 @@ TEST_F(File, SaveAndLoadInTheUsersTurnGiveTheSameGame) {
   Carica("turno.qnt");
   const auto e = Eventi();
   EXPECT_EQ(e[0], "DIALOG\topen\t\t" + Percorso("turno.qnt"));
-  EXPECT_EQ(e[1], "MSGBOX\tSicuro?\tnone\tyesno\tSei sicuro di voler interrompere la partita in corso e "
-                  "caricare quella salvata in " + Percorso("turno.qnt") + "?\tsi");
+  EXPECT_EQ(e[1],
+            "MSGBOX\tSicuro?\tnone\tyesno\tSei sicuro di voler interrompere la partita in corso e "
+            "caricare quella salvata in " +
+                Percorso("turno.qnt") + "?\tsi");
   EXPECT_TRUE(e[2].starts_with("STATUS\t"));
   EXPECT_EQ(e.size(), 3u);
   EXPECT_EQ(t.gioco.stato, prima);
@@ -240,12 +243,12 @@ TEST_F(File, OverwriteAsksAndTheDialogRemembersTheName) {
   EXPECT_EQ(e[1], "MSGBOX\tSicuro?\tnone\tyesno\tSei sicuro di voler sovrascrivere " +
                       Percorso("a.qnt") + "?\tno");
   EXPECT_EQ(Leggi(Percorso("a.qnt")), "vecchio");
-  t.gioco.salva_Click();  // cancelled: keeps the name, says nothing
+  t.gioco.salva_Click();   // cancelled: keeps the name, says nothing
   t.gioco.carica_Click();  // cancelled: clears it
   t.gioco.salva_Click();
   e = Eventi();
   EXPECT_EQ(e, (std::vector<std::string>{"DIALOG\tsave\t" + Percorso("a.qnt") + "\t",
-                                          "DIALOG\topen\t\t", "DIALOG\tsave\t\t"}));
+                                         "DIALOG\topen\t\t", "DIALOG\tsave\t\t"}));
 }
 
 TEST_F(File, NameWithoutExtensionIsUsedAsTyped) {
@@ -276,15 +279,17 @@ TEST_F(File, FileCutShortStartsANewMatchKeepingTheTargetRead) {
   Eventi();
   Carica("corto.qnt");
   const auto e = Eventi();
-  EXPECT_EQ(e[2], "MSGBOX\tErrore\tcritical\tok\tErrore durante il caricamento, sarà avviata una nuova "
-                  "partita\tok");
+  EXPECT_EQ(e[2],
+            "MSGBOX\tErrore\tcritical\tok\tErrore durante il caricamento, sarà avviata una nuova "
+            "partita\tok");
   EXPECT_EQ(t.gioco.stato.puntivittoria, 16);
   EXPECT_EQ(t.finestra.Flag().obiettivo, (std::array<bool, 4>{false, false, true, false}));
   EXPECT_EQ(t.gioco.stato.punteggiopc, 0);
   // Saving and loading work normally afterwards.
   Salva("dopo.qnt");
   Carica("dopo.qnt");
-  for (const std::string& evento : Eventi()) EXPECT_FALSE(evento.starts_with("MSGBOX\tErrore")) << evento;
+  for (const std::string& evento : Eventi())
+    EXPECT_FALSE(evento.starts_with("MSGBOX\tErrore")) << evento;
   // The cards are where they were saved (a game saved in the pause goes on to
   // the user's turn, so the other lines may move on).
   const auto salvate = Righe(Leggi(Percorso("dopo.qnt")));
@@ -333,7 +338,8 @@ TEST_F(File, UnplayableFilesTakeTheFailurePath) {
     Carica("guasta.qnt");
     const auto e = Eventi();
     ASSERT_GE(e.size(), 3u);
-    EXPECT_TRUE(e[2].starts_with("MSGBOX\tErrore\tcritical")) << "line " << riga + 1 << ": " << e[2];
+    EXPECT_TRUE(e[2].starts_with("MSGBOX\tErrore\tcritical"))
+        << "line " << riga + 1 << ": " << e[2];
     EXPECT_TRUE(PartitaGiocabile(t.gioco.stato, t.finestra.Flag())) << riga + 1;
   }
 }
@@ -384,8 +390,9 @@ TEST_F(File, FailedSaveIsReportedAndKeepsTheOldFile) {
   Salva("cartella.qnt");  // a folder's name: nothing can be written there
   auto e = Eventi();
   ASSERT_EQ(e.size(), 2u);
-  EXPECT_TRUE(e[1].starts_with("MSGBOX\tErrore\tcritical\tok\tImpossibile salvare la partita nel file " +
-                               Percorso("cartella.qnt") + ": "))
+  EXPECT_TRUE(
+      e[1].starts_with("MSGBOX\tErrore\tcritical\tok\tImpossibile salvare la partita nel file " +
+                       Percorso("cartella.qnt") + ": "))
       << e[1];
   Salva("manca/dentro.qnt");
   e = Eventi();

@@ -31,7 +31,9 @@ const std::map<std::string_view, Gestore>& Voci() {
   return voci;
 }
 
-bool Spazio(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool Spazio(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view Ripulita(std::string_view s) {
   while (!s.empty() && Spazio(s.front())) s.remove_prefix(1);
@@ -55,8 +57,8 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
     c.percorso = argomento;
     return c;
   }
-  const bool senzaArgomento = Voci().contains(c.nome) || c.nome == "si" || c.nome == "no" ||
-                              c.nome == "stato";
+  const bool senzaArgomento =
+      Voci().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
 }
@@ -80,8 +82,8 @@ std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::st
     if (riga.empty() || riga.front() == '#') continue;
     std::optional<Comando> comando = LeggiRiga(riga);
     if (!comando) {
-      errore = "riga " + std::to_string(numero) + ": comando sconosciuto o argomento errato: " +
-               std::string(riga);
+      errore = "riga " + std::to_string(numero) +
+               ": comando sconosciuto o argomento errato: " + std::string(riga);
       return std::nullopt;
     }
     comandi.push_back(std::move(*comando));

@@ -12,9 +12,9 @@ class Gioco;
 class FinestraRegistrata;
 
 struct Comando {
-  std::string nome;      // "user", "procedi", "file", ...
-  int indice = 0;        // for `user`
-  std::string percorso;  // for `file`
+  std::string nome;           // "user", "procedi", "file", ...
+  int indice = 0;             // for `user`
+  std::string percorso;       // for `file`
   std::string Testo() const;  // the command in its normal form: "user 2"
 };
 

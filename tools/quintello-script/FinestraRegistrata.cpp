@@ -8,19 +8,26 @@ namespace {
 
 const char* NomeIcona(Icona icona) {
   switch (icona) {
-    case Icona::Informazione: return "information";
-    case Icona::Esclamazione: return "exclamation";
-    case Icona::Critica: return "critical";
-    case Icona::Nessuna: break;
+    case Icona::Informazione:
+      return "information";
+    case Icona::Esclamazione:
+      return "exclamation";
+    case Icona::Critica:
+      return "critical";
+    case Icona::Nessuna:
+      break;
   }
   return "none";
 }
 
 const char* NomeRisposta(Risposta r) {
   switch (r) {
-    case Risposta::Si: return "si";
-    case Risposta::No: return "no";
-    case Risposta::Ok: break;
+    case Risposta::Si:
+      return "si";
+    case Risposta::No:
+      return "no";
+    case Risposta::Ok:
+      break;
   }
   return "ok";
 }
