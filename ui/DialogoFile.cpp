@@ -46,7 +46,9 @@ void PreparaDialogoFile(QFileDialog& dialogo, Dialogo tipo, const QStringList& f
   dialogo.setOption(QFileDialog::DontUseNativeDialog);
   dialogo.setOption(QFileDialog::DontConfirmOverwrite);
   dialogo.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialogo.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Any name is returned, also one that does not exist: the game itself tells
+  // the user so, in its own words, as it does for every other load problem.
+  dialogo.setFileMode(QFileDialog::AnyFile);
   dialogo.setDefaultSuffix(QString());
   dialogo.setNameFilters(filtri);
   if (!filtri.isEmpty()) dialogo.selectNameFilter(filtri.first());
