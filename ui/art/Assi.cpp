@@ -13,10 +13,7 @@ namespace quintello {
 namespace {
 
 void DisegnaFoglia(QPainter& p, QPointF attacco, qreal angolo, qreal lunghezza) {
-  QPainterPath foglia;
-  foglia.moveTo(0, 0);
-  foglia.quadTo(lunghezza * 0.5, -lunghezza * 0.32, lunghezza, 0);
-  foglia.quadTo(lunghezza * 0.5, lunghezza * 0.32, 0, 0);
+  const QPainterPath foglia = Mandorla(lunghezza, 0.32);
   QPainterPath nervatura;
   nervatura.moveTo(lunghezza * 0.1, 0);
   nervatura.lineTo(lunghezza * 0.8, 0);

@@ -63,4 +63,12 @@ QPainterPath Poligono(std::initializer_list<QPointF> punti) {
   return forma;
 }
 
+QPainterPath Mandorla(qreal lunghezza, qreal pancia) {
+  QPainterPath forma;
+  forma.moveTo(0, 0);
+  forma.quadTo(lunghezza * 0.5, -lunghezza * pancia, lunghezza, 0);
+  forma.quadTo(lunghezza * 0.5, lunghezza * pancia, 0, 0);
+  return forma;
+}
+
 }  // namespace quintello

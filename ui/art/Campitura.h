@@ -29,5 +29,8 @@ void Traccia(QPainter& p, const QPainterPath& linea, const QColor& colore, qreal
 QPainterPath Contorno(const QPainterPath& linea, qreal tratto);
 QPainterPath Ellisse(QPointF centro, qreal rx, qreal ry);
 QPainterPath Poligono(std::initializer_list<QPointF> punti);
+// A pointed oval from the origin along +x: a leaf, a petal. `pancia` is its half
+// width as a share of its length.
+QPainterPath Mandorla(qreal lunghezza, qreal pancia);
 
 }  // namespace quintello

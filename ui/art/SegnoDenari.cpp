@@ -13,10 +13,7 @@ namespace {
 constexpr qreal kRaggioMinimoInciso = 12;
 
 void DisegnaRosetta(QPainter& p, QPointF centro, qreal raggio, int petali) {
-  QPainterPath petalo;
-  petalo.moveTo(0, 0);
-  petalo.quadTo(raggio * 0.5, -raggio * 0.3, raggio, 0);
-  petalo.quadTo(raggio * 0.5, raggio * 0.3, 0, 0);
+  const QPainterPath petalo = Mandorla(raggio, 0.3);
   QPainterPath rosetta;
   for (int i = 0; i < petali; ++i) {
     QTransform giro;
