@@ -72,19 +72,4 @@ std::vector<int> PermutazioneScambi(const std::vector<double>& peso) {
   return posto;
 }
 
-std::vector<int> PermutazioneScambiDiretta(std::vector<double> peso) {
-  const int n = static_cast<int>(peso.size());
-  std::vector<int> posto(n);
-  std::iota(posto.begin(), posto.end(), 0);
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      if (peso[i] < peso[j]) {
-        std::swap(peso[i], peso[j]);
-        std::swap(posto[i], posto[j]);
-      }
-    }
-  }
-  return posto;
-}
-
 }  // namespace quintello

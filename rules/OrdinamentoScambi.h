@@ -17,7 +17,4 @@ namespace quintello {
 // first entry of each heavier run of equal weights to the end of its run.
 std::vector<int> PermutazioneScambi(const std::vector<double>& peso);
 
-// The loop itself, as written: the reference the fast version is held to.
-std::vector<int> PermutazioneScambiDiretta(std::vector<double> peso);
-
 }  // namespace quintello

@@ -1,12 +1,30 @@
 // The fast exchange sort leaves every entry where the exchange loop does.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
+#include <utility>
 
 #include "rules/OrdinamentoScambi.h"
 
 namespace quintello {
 namespace {
+
+// The loop itself, as written: the reference the fast version is held to.
+std::vector<int> PermutazioneScambiDiretta(std::vector<double> peso) {
+  const int n = static_cast<int>(peso.size());
+  std::vector<int> posto(n);
+  std::iota(posto.begin(), posto.end(), 0);
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      if (peso[i] < peso[j]) {
+        std::swap(peso[i], peso[j]);
+        std::swap(posto[i], posto[j]);
+      }
+    }
+  }
+  return posto;
+}
 
 TEST(PermutazioneScambi, MatchesTheLoopOnRandomWeightsWithManyTies) {
   std::mt19937 caso(99);
