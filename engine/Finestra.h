@@ -12,6 +12,7 @@
 
 #include "engine/Carta.h"
 #include "engine/Carte.h"
+#include "engine/Giocatore.h"
 #include "engine/StatoPartita.h"
 
 namespace quintello {
@@ -83,6 +84,16 @@ class Finestra {
   void ShapeUserInvisibili() {
     for (int i = 0; i < kPostiMano; ++i) MostraShape2(i, false);
   }
+
+  // For those who follow the game by ear rather than by sight. The card in the
+  // user's hand place `posto` is selected and would take `presa` (a capture
+  // string, "" for nothing), proposal `numero` of `totale` (0 of 0 for none).
+  virtual void AnnunciaProposta(int /*posto*/, const std::string& /*presa*/, int /*numero*/,
+                                int /*totale*/) {}
+  // A play has been made: who played which card, what it took ("" when the
+  // card was laid on the table), and whether it swept the table.
+  virtual void AnnunciaGiocata(Giocatore /*chi*/, Carta /*carta*/, const std::string& /*presa*/,
+                               bool /*scopa*/) {}
 
   // Modal; returns once the user has closed the box, with the button pressed.
   virtual Risposta MsgBox(const Messaggio& messaggio) = 0;

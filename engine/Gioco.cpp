@@ -89,7 +89,10 @@ void Gioco::giocatautente_Click() {
   const int slot = stato.cartaselezionata;
   // Only a damaged saved game could leave no card selected here.
   if (slot < 0 || slot >= kPostiMano || !stato.SlotUtente(slot).valida()) return;
-  ApplicaGiocata(stato, stato.SlotUtente(slot), stato.presautente, Giocatore::Utente);
+  const Carta giocata = stato.SlotUtente(slot);
+  ApplicaGiocata(stato, giocata, stato.presautente, Giocatore::Utente);
+  finestra.AnnunciaGiocata(Giocatore::Utente, giocata, stato.presautente,
+                           stato.carte[giocata] == ScopaUtente);
   Ridisegna();
   AggiornaStatusBar();
   CalcolaCombinazioni(stato.carte, combinazioni);

@@ -107,6 +107,7 @@ void GiocaComputer(Gioco& gioco) {
   gioco.finestra.DisegnaCartePC(giocata, 0);
   IncorniciaPresa(gioco, presa);
   ApplicaGiocata(stato, giocata, presa, Giocatore::PC);
+  gioco.finestra.AnnunciaGiocata(Giocatore::PC, giocata, presa, stato.carte[giocata] == ScopaPC);
   AttendiProcedi(gioco.finestra);
 }
 

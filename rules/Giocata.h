@@ -3,11 +3,10 @@
 
 #include <string_view>
 
+#include "engine/Giocatore.h"
 #include "engine/StatoPartita.h"
 
 namespace quintello {
-
-enum class Giocatore { PC, Utente };
 
 // With an empty capture the card is laid on the table. Otherwise the captured
 // cards and the played one go to the player's pile, the player becomes the

@@ -23,12 +23,14 @@ void ProponiPresa(Gioco& gioco, int valore, int /*seme*/) {
   const int n = valido ? gioco.combinazioni.n[valore] : 0;
   if (n == 0) {
     stato.presautente.clear();
+    gioco.finestra.AnnunciaProposta(stato.cartaselezionata, stato.presautente, 0, 0);
     return;
   }
   if (stato.indicepresa > n || stato.indicepresa < 1) stato.indicepresa = 1;
   stato.presautente = gioco.combinazioni.Voce(valore, stato.indicepresa);
   gioco.Ridisegna();
   IncorniciaPresa(gioco, stato.presautente);
+  gioco.finestra.AnnunciaProposta(stato.cartaselezionata, stato.presautente, stato.indicepresa, n);
 }
 
 }  // namespace quintello
