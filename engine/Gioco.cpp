@@ -5,9 +5,9 @@
 #include "engine/Informazioni.h"
 #include "engine/Mazzo.h"
 #include "engine/StatusBar.h"
-#include "rules/GiocaComputer.h"
 #include "rules/Giocata.h"
 #include "rules/ProponiPresa.h"
+#include "rules/SceltaComputer.h"
 #include "scoring/FineMano.h"
 #include "scoring/Obiettivo.h"
 #include "scoring/SalvataggioPartita.h"
@@ -54,7 +54,7 @@ void Gioco::NuovaPartita() {
   finestra.MostraBottone(utenteDa ? Bottone::Procedi : Bottone::GiocaUtente, true);
   if (stato.mazziere == 1) {
     AbilitaMano(finestra, false);
-    GiocaComputer(*this);
+    GiocaComputer();
   } else {
     AbilitaMano(finestra, true);
     user_Click(0);
@@ -107,7 +107,7 @@ void Gioco::giocatautente_Click() {
     }
     DaiCarte();
   }
-  GiocaComputer(*this);
+  GiocaComputer();
 }
 
 void Gioco::procedi_Click() {
@@ -130,6 +130,22 @@ void Gioco::procedi_Click() {
   // A new selection of the first card, so the proposals start from the first.
   stato.cartaselezionata = 1;
   user_Click(0);
+}
+
+void Gioco::GiocaComputer() {
+  Ridisegna();
+  const std::optional<Scelta> scelta = SceltaComputer(stato.carte);
+  // Only a damaged saved game leaves the computer nothing to play.
+  if (scelta) {
+    finestra.DisegnaCartePC(scelta->carta, 0);
+    IncorniciaPresa(*this, scelta->presa);
+    ApplicaGiocata(stato, scelta->carta, scelta->presa, Giocatore::PC);
+    finestra.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa,
+                             stato.carte[scelta->carta] == ScopaPC);
+  }
+  finestra.ShapeUserInvisibili();
+  AbilitaMano(finestra, false);
+  finestra.MostraBottone(Bottone::Procedi, true);
 }
 
 void Gioco::newpart_Click() {

@@ -54,6 +54,8 @@ class Gioco {
   void Ridisegna();
   void AggiornaStatusBar();
   void FaiDonazione();
+  // The computer plays, and the game waits for `procedi`.
+  void GiocaComputer();
 
   StatoPartita stato;
   Combinazioni combinazioni;

@@ -9,7 +9,7 @@
 
 namespace quintello {
 
-inline constexpr int kPostiMano = 3;  // the user's hand places on the window
+inline constexpr int kPostiMano = 3;  // the hand places on the window: a hand never holds more
 inline constexpr int kSlotMano = 5;  // the recorded hand slots (3 cards and an end mark, with room)
 inline constexpr int16_t kSlotVuoto = -1;
 inline constexpr int16_t kPuntiVittoriaIniziali = 11;

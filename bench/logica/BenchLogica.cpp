@@ -11,7 +11,7 @@
 #include "FinestraRegistrata.h"
 #include "Posizione.h"
 #include "engine/Gioco.h"
-#include "rules/GiocaComputer.h"
+#include "rules/SceltaComputer.h"
 #include "scoring/FormatoSalvataggio.h"
 
 namespace {
@@ -77,7 +77,7 @@ void TurnoComputer(benchmark::State& state) {
     // Only the turn is timed; putting the table back is not.
     const long allocPrima = allocazioni.load();
     const auto inizio = std::chrono::steady_clock::now();
-    GiocaComputer(t.gioco);
+    t.gioco.GiocaComputer();
     state.SetIterationTime(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count());
     allocTurno += allocazioni.load() - allocPrima;

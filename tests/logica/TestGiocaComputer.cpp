@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Posizione.h"
-#include "rules/GiocaComputer.h"
+#include "rules/SceltaComputer.h"
 #include "rules/PesoCarte.h"
 
 namespace quintello {
@@ -46,7 +46,7 @@ struct Turno : ::testing::Test {
   void Gioca(std::string_view terra, std::string_view mano) {
     t.Prepara(terra, mano, "");
     t.finestra.ShapeTerraInvisibili();
-    GiocaComputer(t.gioco);
+    t.gioco.GiocaComputer();
   }
   const Carte& carte() { return t.gioco.stato.carte; }
   std::string CartaMostrata() {

@@ -1,14 +1,13 @@
-#include "rules/GiocaComputer.h"
+#include "rules/SceltaComputer.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "engine/Gioco.h"
-#include "rules/Giocata.h"
+#include "engine/StatoPartita.h"
+#include "rules/Combinazioni.h"
 #include "rules/OrdinamentoScambi.h"
 #include "rules/PesoCarte.h"
-#include "rules/ProponiPresa.h"
 
 namespace quintello {
 
@@ -51,12 +50,6 @@ std::size_t PresaMigliore(const std::vector<double>& punteggio) {
   return b;
 }
 
-void AttendiProcedi(Finestra& finestra) {
-  finestra.ShapeUserInvisibili();
-  for (int i = 0; i < kPostiMano; ++i) finestra.AbilitaUser(i, false);
-  finestra.MostraBottone(Bottone::Procedi, true);
-}
-
 }  // namespace
 
 void OrdinaCombinazioni(std::vector<std::string>& lista, int n) {
@@ -70,22 +63,20 @@ void OrdinaCombinazioni(std::vector<std::string>& lista, int n) {
   for (int i = 0; i < n; ++i) lista[i + 1] = std::move(ordinata[i]);
 }
 
-void GiocaComputer(Gioco& gioco) {
-  StatoPartita& stato = gioco.stato;
-  Combinazioni& comb = gioco.combinazioni;
-  gioco.Ridisegna();
-  const std::vector<std::string> mano = ManoDelPC(stato.carte);
-  if (mano.empty()) {  // only a damaged saved game gets here: nothing to play
-    AttendiProcedi(gioco.finestra);
-    return;
-  }
+std::optional<Scelta> SceltaComputer(const Carte& carte) {
+  const std::vector<std::string> mano = ManoDelPC(carte);
+  if (mano.empty()) return std::nullopt;
+  Combinazioni comb;
+  CalcolaCombinazioni(carte, comb);
 
   std::vector<double> punteggio(mano.size());
   bool presapossibile = false;
   for (std::size_t i = 0; i < mano.size(); ++i) {
+    // Two cards of one value sort and force the same list twice, and the
+    // second sort can move captures of equal weight: the choice keeps that.
     const int v = LeggiCarta(mano[i]).valore;
     OrdinaCombinazioni(comb.liste[v], comb.n[v]);
-    CombinazioniObbligate(stato.carte, comb, v);
+    CombinazioniObbligate(carte, comb, v);
     if (comb.n[v] == 0) {
       punteggio[i] = kNessunaPresa;
     } else {
@@ -94,21 +85,9 @@ void GiocaComputer(Gioco& gioco) {
     }
   }
 
-  std::string presa;
-  Carta giocata;
-  if (presapossibile) {
-    const std::string& carta = mano[PresaMigliore(punteggio)];
-    giocata = LeggiCarta(carta);
-    presa = comb.Voce(giocata.valore, 1);
-  } else {
-    giocata = LeggiCarta(mano[CartaPiuLeggera(mano)]);
-  }
-
-  gioco.finestra.DisegnaCartePC(giocata, 0);
-  IncorniciaPresa(gioco, presa);
-  ApplicaGiocata(stato, giocata, presa, Giocatore::PC);
-  gioco.finestra.AnnunciaGiocata(Giocatore::PC, giocata, presa, stato.carte[giocata] == ScopaPC);
-  AttendiProcedi(gioco.finestra);
+  if (!presapossibile) return Scelta{LeggiCarta(mano[CartaPiuLeggera(mano)]), ""};
+  const Carta giocata = LeggiCarta(mano[PresaMigliore(punteggio)]);
+  return Scelta{giocata, comb.Voce(giocata.valore, 1)};
 }
 
 }  // namespace quintello
