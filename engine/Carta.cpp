@@ -26,12 +26,7 @@ std::string CodiceCarta(int valore, int seme) {
 Carta LeggiCarta(std::string_view codice) {
   Carta c;
   if (codice.empty()) return c;
-  const char cifra = codice.front();
-  if (cifra == '0') {
-    c.valore = 10;
-  } else if (cifra >= '1' && cifra <= '9') {
-    c.valore = static_cast<int16_t>(cifra - '0');
-  }
+  c.valore = static_cast<int16_t>(ValoreCifra(codice.front()));
   switch (codice.back()) {
     case 'o':
       c.seme = Denari;

@@ -29,6 +29,12 @@ inline std::string CodiceCarta(Carta c) {
   return CodiceCarta(c.valore, c.seme);
 }
 
+// The value a code's first character stands for: "1".."9", "0" for ten; any
+// other character 0.
+inline int ValoreCifra(char cifra) {
+  return cifra == '0' ? kValori : (cifra >= '1' && cifra <= '9' ? cifra - '0' : 0);
+}
+
 // Reads a card code back. A character that is neither a digit nor a suit
 // letter reads as 0, so the result always indexes the location table safely.
 Carta LeggiCarta(std::string_view codice);

@@ -1,24 +1,17 @@
-// Everything the game asks of its window, and the window states it reads back.
+// Everything the game asks of its window.
 //
-// The game logic never draws: it makes these requests, and the Qt window, the
-// headless driver and the tests' recorder each carry them out. The flags the
-// logic switches are kept here, once, so every implementation reads them back
-// the same way; a subclass that overrides a flag request calls the base first
-// and then shows the change.
+// The game logic never draws: its controller makes these requests, and the Qt
+// window, the headless driver and the tests' recorder each carry them out.
+// What is switched on and off is kept in the match state, not here.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "engine/Carta.h"
 #include "engine/Carte.h"
 #include "engine/Giocatore.h"
-#include "engine/StatoPartita.h"
 
 namespace quintello {
-
-inline constexpr int kPostiTerra = 15;
-inline constexpr int kObiettivi = 4;
 
 enum class Bottone { GiocaUtente, Procedi };              // the two "Ok" buttons
 enum class Obiettivo { Sette, Undici, Sedici, Ventuno };  // the target menu's items
@@ -31,22 +24,6 @@ enum class Dialogo { Apri, Salva };
 inline constexpr const char* kFiltroFile = "File .qnt|*.qnt|Tutti i file (*.*)|*.*";
 // The title of every box that has none of its own.
 inline constexpr const char* kTitoloApplicazione = "Quintello";
-
-struct FlagFinestra {
-  bool giocatautente = true;
-  bool procedi = true;
-  std::array<bool, kPostiTerra> shape1;  // frames around the table places
-  std::array<bool, kPostiMano> shape2;   // frames around the user's hand places
-  std::array<bool, kPostiMano> user;     // the user's hand places accept clicks
-  std::array<bool, kObiettivi> obiettivo{false, true, false, false};  // 11 at start
-
-  FlagFinestra() {
-    shape1.fill(true);
-    shape2.fill(true);
-    user.fill(true);
-  }
-  bool operator==(const FlagFinestra&) const = default;
-};
 
 struct Messaggio {
   std::string testo;
@@ -67,23 +44,11 @@ class Finestra {
   virtual void DisegnaCartePC(Carta carta, int posto) = 0;
   virtual void AggiornaStatusBar(const std::string& testo) = 0;
 
-  virtual void MostraShape1(int posto, bool visibile) { flag_.shape1.at(posto) = visibile; }
-  virtual void MostraShape2(int posto, bool visibile) { flag_.shape2.at(posto) = visibile; }
-  virtual void MostraBottone(Bottone b, bool visibile) {
-    (b == Bottone::GiocaUtente ? flag_.giocatautente : flag_.procedi) = visibile;
-  }
-  virtual void AbilitaUser(int posto, bool abilitato) { flag_.user.at(posto) = abilitato; }
-  virtual void SpuntaObiettivo(Obiettivo o, bool spuntato) {
-    flag_.obiettivo.at(static_cast<int>(o)) = spuntato;
-  }
-  const FlagFinestra& Flag() const { return flag_; }
-
-  void ShapeTerraInvisibili() {
-    for (int p = 0; p < kPostiTerra; ++p) MostraShape1(p, false);
-  }
-  void ShapeUserInvisibili() {
-    for (int i = 0; i < kPostiMano; ++i) MostraShape2(i, false);
-  }
+  virtual void MostraShape1(int posto, bool visibile) = 0;  // a table place's frame
+  virtual void MostraShape2(int posto, bool visibile) = 0;  // a user's hand place's frame
+  virtual void MostraBottone(Bottone bottone, bool visibile) = 0;
+  virtual void AbilitaUser(int posto, bool abilitato) = 0;
+  virtual void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) = 0;
 
   // For those who follow the game by ear rather than by sight. The card in the
   // user's hand place `posto` is selected and would take `presa` (a capture
@@ -102,14 +67,8 @@ class Finestra {
                                   const std::string& nomeIniziale) = 0;
   // Opens the address in the user's browser, telling the user when it cannot.
   virtual void LaunchBrowser(const std::string& indirizzo) = 0;
-
   // Closes the window and ends the program once the running handler returns.
-  virtual void Chiudi() { chiusa_ = true; }
-  bool Chiusa() const { return chiusa_; }
-
- private:
-  FlagFinestra flag_;
-  bool chiusa_ = false;
+  virtual void Chiudi() = 0;
 };
 
 }  // namespace quintello

@@ -1,4 +1,4 @@
-// The state of a match: everything a saved game holds apart from the window's flags.
+// The state of a match: everything a saved game holds, the window's flags included.
 #pragma once
 
 #include <array>
@@ -9,10 +9,29 @@
 
 namespace quintello {
 
-inline constexpr int kPostiMano = 3;  // the hand places on the window: a hand never holds more
+inline constexpr int kPostiMano = 3;   // the hand places on the window: a hand never holds more
+inline constexpr int kPostiTerra = 15;  // the table places
+inline constexpr int kObiettivi = 4;    // the target menu's items
 inline constexpr int kSlotMano = 5;  // the recorded hand slots (3 cards and an end mark, with room)
 inline constexpr int16_t kSlotVuoto = -1;
 inline constexpr int16_t kPuntiVittoriaIniziali = 11;
+
+// What the window shows that the game switches on and off, as it stands.
+struct FlagFinestra {
+  bool giocatautente = true;  // the two "Ok" buttons shown
+  bool procedi = true;
+  std::array<bool, kPostiTerra> shape1;  // frames around the table places
+  std::array<bool, kPostiMano> shape2;   // frames around the user's hand places
+  std::array<bool, kPostiMano> user;     // the user's hand places accept clicks
+  std::array<bool, kObiettivi> obiettivo{false, true, false, false};  // 11 at start
+
+  FlagFinestra() {
+    shape1.fill(true);
+    shape2.fill(true);
+    user.fill(true);
+  }
+  bool operator==(const FlagFinestra&) const = default;
+};
 
 struct StatoPartita {
   Carte carte;
@@ -26,8 +45,23 @@ struct StatoPartita {
   int16_t cartaselezionata = 0;  // hand slot selected, -1 none
   int16_t indicepresa = 0;       // which capture is proposed, from 1; 0 none yet
   std::string presautente;       // codes of the table cards the proposal takes
+  FlagFinestra flag;
 
   Carta SlotUtente(int i) const { return {manoutentevalore[i], manoutenteseme[i]}; }
+
+  // Lists the user's cards in the hand slots, in card order, and marks the
+  // slot after the last. Only three slots are ever filled, whatever `carte` holds.
+  void RegistraManoUtente() {
+    int n = 0;
+    carte.PerOgniCarta([&](Carta c, int16_t luogo) {
+      if (luogo != ManoUtente || n >= kPostiMano) return;
+      manoutentevalore[n] = c.valore;
+      manoutenteseme[n] = c.seme;
+      ++n;
+    });
+    manoutentevalore[n] = kSlotVuoto;
+    manoutenteseme[n] = kSlotVuoto;
+  }
 
   bool operator==(const StatoPartita&) const = default;
 };

@@ -4,14 +4,6 @@
 
 namespace quintello {
 
-namespace {
-
-int ValoreCifra(char cifra) {
-  return cifra == '0' ? 10 : (cifra >= '1' && cifra <= '9' ? cifra - '0' : 0);
-}
-
-}  // namespace
-
 Combinazioni::Combinazioni() {
   elencoterra.resize(kCarteTerraMassime + 1);
   for (auto& lista : liste) lista.resize(1);  // index 0 is never used

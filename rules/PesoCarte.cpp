@@ -29,9 +29,7 @@ double PesoCarta(int valore, char lettera) {
 double PesoCarte(std::string_view presa) {
   double totale = 0;
   for (std::size_t k = 0; k + 1 < presa.size(); k += 2) {
-    const char cifra = presa[k];
-    const int valore = cifra == '0' ? 10 : (cifra >= '1' && cifra <= '9' ? cifra - '0' : 0);
-    totale += PesoCarta(valore, presa[k + 1]);
+    totale += PesoCarta(ValoreCifra(presa[k]), presa[k + 1]);
   }
   return totale;
 }

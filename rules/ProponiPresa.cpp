@@ -2,35 +2,25 @@
 
 #include <limits>
 
-#include "engine/Gioco.h"
+#include "rules/Combinazioni.h"
 
 namespace quintello {
 
-void IncorniciaPresa(Gioco& gioco, const std::string& presa) {
-  for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
-    const int posto = gioco.stato.carte.Posizione(LeggiCarta(CodiceN(presa, k)), Terra);
-    if (posto >= 0 && posto < kPostiTerra) gioco.finestra.MostraShape1(posto, true);
-  }
-}
-
-void ProponiPresa(Gioco& gioco, int valore, int /*seme*/) {
-  StatoPartita& stato = gioco.stato;
-  CombinazioniObbligate(stato.carte, gioco.combinazioni, valore);
+Proposta ProponiPresa(const Carte& carte, int valore, int16_t indicepresa) {
+  Combinazioni comb;
+  CalcolaCombinazioni(carte, comb);
+  CombinazioniObbligate(carte, comb, valore);
+  Proposta p;
   // Counts every click, also on a card that can take nothing, but never past
   // what the counter can hold.
-  if (stato.indicepresa < std::numeric_limits<int16_t>::max()) ++stato.indicepresa;
+  p.indicepresa = indicepresa;
+  if (p.indicepresa < std::numeric_limits<int16_t>::max()) ++p.indicepresa;
   const bool valido = valore >= 1 && valore <= kSommaMassima;
-  const int n = valido ? gioco.combinazioni.n[valore] : 0;
-  if (n == 0) {
-    stato.presautente.clear();
-    gioco.finestra.AnnunciaProposta(stato.cartaselezionata, stato.presautente, 0, 0);
-    return;
-  }
-  if (stato.indicepresa > n || stato.indicepresa < 1) stato.indicepresa = 1;
-  stato.presautente = gioco.combinazioni.Voce(valore, stato.indicepresa);
-  gioco.Ridisegna();
-  IncorniciaPresa(gioco, stato.presautente);
-  gioco.finestra.AnnunciaProposta(stato.cartaselezionata, stato.presautente, stato.indicepresa, n);
+  p.totale = valido ? comb.n[valore] : 0;
+  if (p.totale == 0) return p;
+  if (p.indicepresa > p.totale || p.indicepresa < 1) p.indicepresa = 1;
+  p.presa = comb.Voce(valore, p.indicepresa);
+  return p;
 }
 
 }  // namespace quintello

@@ -1,19 +1,23 @@
 // The capture proposed to the user for the selected hand card.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "engine/Carte.h"
 
 namespace quintello {
 
-class Gioco;
+struct Proposta {
+  int16_t indicepresa = 0;  // the click counter, to keep for the next click
+  std::string presa;        // the capture proposed; "" lays the card on the table
+  int totale = 0;           // how many captures the card can make
+};
 
-// Proposes the next possible capture of a card of this value (the first one
-// after a change of selection, and the first again after the last), frames
-// its table cards and leaves it in `presautente`; "" when the card can take
-// nothing and would be laid on the table.
-void ProponiPresa(Gioco& gioco, int valore, int seme);
-
-// Shows the frame of every table card of a capture string.
-void IncorniciaPresa(Gioco& gioco, const std::string& presa);
+// One more click on a card of this value, the `indicepresa`-th so far:
+// proposes the next possible capture (the first one after a change of
+// selection, and the first again after the last), or none when the card can
+// take nothing and would be laid on the table.
+Proposta ProponiPresa(const Carte& carte, int valore, int16_t indicepresa);
 
 }  // namespace quintello

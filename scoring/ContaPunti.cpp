@@ -4,7 +4,6 @@
 #include <array>
 #include <limits>
 
-#include "engine/Gioco.h"
 #include "engine/NumeroTesto.h"
 
 namespace quintello {
@@ -40,12 +39,6 @@ int Primiera(const Carte& carte, DelGiocatore suo) {
     }
   }
   return somma;
-}
-
-int16_t Somma16(int16_t punteggio, int aggiunta) {
-  const int somma = punteggio + aggiunta;
-  return static_cast<int16_t>(std::clamp(somma, int{std::numeric_limits<int16_t>::min()},
-                                         int{std::numeric_limits<int16_t>::max()}));
 }
 
 std::string Riga(const char* testa, int pc, int utente) {
@@ -87,6 +80,12 @@ int PrimieraUtente(const Carte& carte) {
   return Primiera(carte, DellUtente);
 }
 
+int16_t Somma16(int16_t punteggio, int aggiunta) {
+  const int somma = punteggio + aggiunta;
+  return static_cast<int16_t>(std::clamp(somma, int{std::numeric_limits<int16_t>::min()},
+                                         int{std::numeric_limits<int16_t>::max()}));
+}
+
 PuntiMano PuntiDellaMano(const Carte& carte) {
   PuntiMano punti;
   auto piuAlto = [&](int pc, int utente) {
@@ -115,17 +114,6 @@ std::string TestoPunti(const Carte& carte, PuntiMano mano, int punteggiopc, int 
   testo += kAcapo + Riga("Totale di questa mano: ", mano.pc, mano.utente);
   testo += kAcapo + Riga("Punteggio complessivo: ", punteggiopc, punteggiouser);
   return testo;
-}
-
-void ContaPunti(Gioco& gioco) {
-  StatoPartita& stato = gioco.stato;
-  const PuntiMano mano = PuntiDellaMano(stato.carte);
-  // A loaded game may bring any score; saturate rather than wrap around.
-  stato.punteggiopc = Somma16(stato.punteggiopc, mano.pc);
-  stato.punteggiouser = Somma16(stato.punteggiouser, mano.utente);
-  gioco.finestra.MsgBox(
-      {.testo = TestoPunti(stato.carte, mano, stato.punteggiopc, stato.punteggiouser),
-       .titolo = "Punti"});
 }
 
 }  // namespace quintello

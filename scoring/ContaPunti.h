@@ -1,13 +1,12 @@
 // The count at the end of a hand: cards, coins, sweeps, settebello, primiera.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/Carte.h"
 
 namespace quintello {
-
-class Gioco;
 
 int ContaCartePC(const Carte& carte);
 int ContaCarteUtente(const Carte& carte);
@@ -31,7 +30,7 @@ PuntiMano PuntiDellaMano(const Carte& carte);
 // The count's message; the match scores are the ones with this hand added.
 std::string TestoPunti(const Carte& carte, PuntiMano mano, int punteggiopc, int punteggiouser);
 
-// Counts the hand, adds it to the match scores and shows the count.
-void ContaPunti(Gioco& gioco);
+// A match score with a hand's points added, held within 16 bits.
+int16_t Somma16(int16_t punteggio, int aggiunta);
 
 }  // namespace quintello

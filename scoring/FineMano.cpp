@@ -1,53 +1,35 @@
 #include "scoring/FineMano.h"
 
-#include "engine/Gioco.h"
 #include "scoring/ContaPunti.h"
 
 namespace quintello {
 
 namespace {
 
-void TerraAllUltimaPresa(StatoPartita& stato) {
-  const int16_t pila = stato.ultimapresa != 0 ? PresaUtente : PresaPC;
+void TerraAllUltimaPresa(Carte& carte, int16_t ultimapresa) {
+  const int16_t pila = ultimapresa != 0 ? PresaUtente : PresaPC;
   for (int v = 1; v <= kValori; ++v)
     for (int s = 1; s <= kSemi; ++s)
-      if (stato.carte(v, s) == Terra) stato.carte(v, s) = pila;
+      if (carte(v, s) == Terra) carte(v, s) = pila;
 }
 
-void AnnunciaVincitore(Gioco& gioco, const char* testo) {
-  gioco.finestra.MsgBox({.testo = testo, .titolo = "Vincitore"});
-  GiocaAncora(gioco);
+Esito Regolamento(const StatoPartita& stato) {
+  if (stato.punteggiopc < stato.puntivittoria && stato.punteggiouser < stato.puntivittoria)
+    return Esito::ProssimaMano;
+  if (stato.punteggiopc == stato.punteggiouser) return Esito::Spareggio;
+  return stato.punteggiopc > stato.punteggiouser ? Esito::VinceComputer : Esito::VinceUtente;
 }
 
 }  // namespace
 
-void FineMano(Gioco& gioco) {
-  StatoPartita& stato = gioco.stato;
-  TerraAllUltimaPresa(stato);
-  ContaPunti(gioco);
-  if (stato.punteggiopc < stato.puntivittoria && stato.punteggiouser < stato.puntivittoria) {
-    gioco.NuovaPartita();
-    return;
-  }
-  if (stato.punteggiopc == stato.punteggiouser) {
-    gioco.finestra.MsgBox(
-        {.testo = "Situazione di parità: si disputerà mano di spareggio", .titolo = "Pareggio"});
-    gioco.NuovaPartita();
-  } else if (stato.punteggiopc > stato.punteggiouser) {
-    AnnunciaVincitore(gioco, "Questa partita la vince il computer");
-  } else {
-    AnnunciaVincitore(gioco, "Questa partita la vince il giocatore");
-  }
-}
-
-void GiocaAncora(Gioco& gioco) {
-  const Risposta risposta = gioco.finestra.MsgBox(
-      {.testo = "Vuoi giocare ancora?", .titolo = "Nuova partita", .pulsanti = Pulsanti::SiNo});
-  if (risposta == Risposta::No) {
-    gioco.finestra.Chiudi();
-    return;
-  }
-  gioco.NuovaPartitaDaCapo();
+FineDellaMano FineMano(StatoPartita& stato) {
+  TerraAllUltimaPresa(stato.carte, stato.ultimapresa);
+  const PuntiMano mano = PuntiDellaMano(stato.carte);
+  // A loaded game may bring any score; saturate rather than wrap around.
+  stato.punteggiopc = Somma16(stato.punteggiopc, mano.pc);
+  stato.punteggiouser = Somma16(stato.punteggiouser, mano.utente);
+  return {TestoPunti(stato.carte, mano, stato.punteggiopc, stato.punteggiouser),
+          Regolamento(stato)};
 }
 
 }  // namespace quintello

@@ -1,16 +1,26 @@
-// The end of a hand and of a match.
+// The end of a hand and the settlement of a match, as a decision for the turn flow.
 #pragma once
+
+#include <string>
+
+#include "engine/StatoPartita.h"
 
 namespace quintello {
 
-class Gioco;
+enum class Esito {
+  ProssimaMano,   // nobody has reached the target: the next hand
+  Spareggio,      // level at or above the target: a tie-break hand
+  VinceComputer,  // the match is over
+  VinceUtente,
+};
 
-// The table goes to the last capturer, the hand is counted, and then the next
-// hand starts, or a tie at or above the target starts a tie-break hand, or
-// the side with more points wins the match.
-void FineMano(Gioco& gioco);
+struct FineDellaMano {
+  std::string conteggio;  // the count's message
+  Esito esito;
+};
 
-// After a won match: a new match at 0 to 0, or the end of the program.
-void GiocaAncora(Gioco& gioco);
+// The table goes to the last capturer, the hand is counted and added to the
+// match scores; then the match is settled against the target.
+FineDellaMano FineMano(StatoPartita& stato);
 
 }  // namespace quintello

@@ -1,17 +1,18 @@
-// The target score of a match and its check marks in the menu.
+// The target score of a match and the menu item that names it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "engine/StatoPartita.h"
 
 namespace quintello {
 
-class Gioco;
+// The targets the menu offers, item by item.
+inline constexpr std::array<int16_t, kObiettivi> kPuntiObiettivo{7, 11, 16, 21};
 
-// Sets the target and checks the one menu item that names it; a target that
-// none of the items names (only a saved game can bring one) checks none.
-void ImpostaPuntiVittoria(Gioco& gioco, int16_t punti);
-
-// Moves the check marks to the item of the current target.
-void SpuntaPuntiVittoria(Gioco& gioco);
+// The check marks for a target: the one item that names it, or none for a
+// target no item names (only a saved game can bring one).
+std::array<bool, kObiettivi> SpunteObiettivo(int16_t puntivittoria);
 
 }  // namespace quintello

@@ -3,33 +3,12 @@
 #include <map>
 
 #include "FinestraRegistrata.h"
-#include "engine/Gioco.h"
-#include "scoring/FormatoSalvataggio.h"
+#include "controller/Comandi.h"
+#include "salvataggio/FormatoSalvataggio.h"
 
 namespace quintello {
 
 namespace {
-
-using Gestore = void (Gioco::*)();
-
-// The menu items and buttons, each the handler the window would call.
-const std::map<std::string_view, Gestore>& Voci() {
-  static const std::map<std::string_view, Gestore> voci{
-      {"giocatautente", &Gioco::giocatautente_Click},
-      {"procedi", &Gioco::procedi_Click},
-      {"newpart", &Gioco::newpart_Click},
-      {"salva", &Gioco::salva_Click},
-      {"carica", &Gioco::carica_Click},
-      {"esci", &Gioco::esci_Click},
-      {"sette", &Gioco::sette_Click},
-      {"undici", &Gioco::undici_Click},
-      {"sedici", &Gioco::sedici_Click},
-      {"ventuno", &Gioco::ventuno_Click},
-      {"Info", &Gioco::Info_Click},
-      {"mnuDona", &Gioco::mnuDona_Click},
-  };
-  return voci;
-}
 
 bool Spazio(char c) {
   return c == ' ' || c == '\t' || c == '\r';
@@ -58,7 +37,7 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
     return c;
   }
   const bool senzaArgomento =
-      Voci().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato";
+      Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
 }
@@ -93,24 +72,24 @@ std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::st
 
 void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
                    std::string& uscita) {
-  const FlagFinestra& flag = finestra.Flag();
+  const AzioniUtente azioni = gioco.Azioni();
   if (comando.nome == "si" || comando.nome == "no") {
     finestra.AccodaRisposta(comando.nome == "si" ? Risposta::Si : Risposta::No);
   } else if (comando.nome == "file") {
     finestra.AccodaFile(comando.percorso);
   } else if (comando.nome == "stato") {
-    uscita += ScriviPartita(gioco.stato, flag);
+    uscita += ScriviPartita(gioco.Stato());
   } else if (comando.nome == "user") {
-    if (gioco.UserCliccabile(comando.indice)) {
+    if (azioni.user[comando.indice]) {
       gioco.user_Click(comando.indice);
     } else {
       finestra.Ignorato(comando.Testo());
     }
-  } else if ((comando.nome == "giocatautente" && !flag.giocatautente) ||
-             (comando.nome == "procedi" && !flag.procedi)) {
+  } else if ((comando.nome == "giocatautente" && !azioni.giocatautente) ||
+             (comando.nome == "procedi" && !azioni.procedi)) {
     finestra.Ignorato(comando.Testo());
   } else {
-    (gioco.*Voci().at(comando.nome))();
+    (gioco.*Comandi().at(comando.nome))();
   }
 }
 

@@ -50,7 +50,7 @@ std::string SuUnaRiga(const std::string& testo) {
 
 void FinestraRegistrata::Registra(std::string riga) {
   // Once the window has closed nothing more reaches the user.
-  if (!Chiusa()) eventi_.push_back(std::move(riga));
+  if (!chiusa_) eventi_.push_back(std::move(riga));
 }
 
 void FinestraRegistrata::Ridisegna(const Carte& carte) {
@@ -100,7 +100,7 @@ void FinestraRegistrata::LaunchBrowser(const std::string& indirizzo) {
 
 void FinestraRegistrata::Chiudi() {
   Registra("CHIUSO");
-  Finestra::Chiudi();
+  chiusa_ = true;
 }
 
 }  // namespace quintello

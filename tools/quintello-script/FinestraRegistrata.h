@@ -38,6 +38,14 @@ class FinestraRegistrata : public Finestra {
                           const std::string& nomeIniziale) override;
   void LaunchBrowser(const std::string& indirizzo) override;
   void Chiudi() override;
+  bool Chiusa() const { return chiusa_; }
+
+  // What the window switches on and off is the game's state, not printed.
+  void MostraShape1(int, bool) override {}
+  void MostraShape2(int, bool) override {}
+  void MostraBottone(Bottone, bool) override {}
+  void AbilitaUser(int, bool) override {}
+  void SpuntaObiettivo(Obiettivo, bool) override {}
 
  private:
   void Registra(std::string riga);
@@ -48,6 +56,7 @@ class FinestraRegistrata : public Finestra {
   Carte carte_;
   int ridisegni_ = 0;
   std::string status_;
+  bool chiusa_ = false;
 };
 
 }  // namespace quintello

@@ -7,7 +7,7 @@
 
 #include "Copione.h"
 #include "FinestraRegistrata.h"
-#include "engine/Gioco.h"
+#include "controller/Gioco.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   gioco.Form_Load();
   Stampa(finestra, uscita);
   for (const quintello::Comando& comando : *comandi) {
-    if (finestra.Chiusa()) break;
+    if (gioco.Chiusa()) break;
     quintello::EseguiComando(comando, gioco, finestra, uscita);
     Stampa(finestra, uscita);
   }

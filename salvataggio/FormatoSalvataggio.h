@@ -12,12 +12,10 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "engine/Finestra.h"
 #include "engine/StatoPartita.h"
 
 namespace quintello {
@@ -32,7 +30,7 @@ std::string FormatoIntero(int valore);
 std::string bwrap(bool b);
 
 // The whole file as the game writes it.
-std::string ScriviPartita(const StatoPartita& stato, const FlagFinestra& flag);
+std::string ScriviPartita(const StatoPartita& stato);
 
 // An integer item: the number on the line, blanks around it ignored; a line
 // without a number reads 0; a number beyond 16 bits is an error (nullopt).
@@ -42,13 +40,12 @@ std::optional<int16_t> LeggiIntero(std::string_view riga);
 // item, and how many items were read before the end or the first error.
 struct PartitaLetta {
   StatoPartita stato;
-  FlagFinestra flag;
   int righe = 0;
   bool Completa() const { return righe == kRigheFile; }
 };
 
-// Reads the items in order, stopping at the 77th, at the end of the file or at
-// the first error. Lines may end in CR LF, LF or CR; only 77 are ever read.
-void LeggiPartita(std::istream& file, PartitaLetta& letta);
+// Reads the items of a file's bytes in order over `base`, stopping at the
+// 77th, at the end or at the first error. Lines may end in CR LF, LF or CR.
+PartitaLetta LeggiPartita(std::string_view file, const StatoPartita& base);
 
 }  // namespace quintello

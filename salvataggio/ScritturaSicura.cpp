@@ -1,4 +1,4 @@
-#include "scoring/ScritturaSicura.h"
+#include "salvataggio/ScritturaSicura.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // Whether a loaded game is one the game can play on.
 #pragma once
 
-#include "scoring/FormatoSalvataggio.h"
+#include "engine/StatoPartita.h"
 
 namespace quintello {
 
@@ -10,6 +10,6 @@ namespace quintello {
 // user's cards in card order, a selected slot that exists (and holds a card
 // in the user's turn), a dealer of 0 or 1, exactly one play button shown, and
 // a deck that the deals of three cards each can empty.
-bool PartitaGiocabile(const StatoPartita& stato, const FlagFinestra& flag);
+bool PartitaGiocabile(const StatoPartita& stato);
 
 }  // namespace quintello

@@ -1,6 +1,6 @@
-#include "scoring/FormatoSalvataggio.h"
+#include "salvataggio/FormatoSalvataggio.h"
 
-#include <array>
+#include <algorithm>
 #include <limits>
 
 namespace quintello {
@@ -8,7 +8,6 @@ namespace quintello {
 namespace {
 
 constexpr const char* kAcapo = "\r\n";
-constexpr std::size_t kRigaMassima = 1 << 20;  // longer lines are cut: no game writes one
 
 bool Spazio(char c) {
   return c == ' ' || c == '\t';
@@ -19,25 +18,14 @@ std::string_view SenzaSpaziIniziali(std::string_view riga) {
   return riga;
 }
 
-// Reads one line, whatever its ending; false at the end of the file. Every
-// item ignores the blanks that lead its line, so they are not even kept: a
-// line of any length costs no more than its text after them.
-bool ProssimaRiga(std::istream& file, std::string& riga) {
-  riga.clear();
-  std::streambuf* buffer = file.rdbuf();
-  if (buffer == nullptr) return false;
-  using Tratti = std::char_traits<char>;
-  int c = buffer->sbumpc();
-  if (c == Tratti::eof()) return false;
-  for (; c != Tratti::eof(); c = buffer->sbumpc()) {
-    if (c == '\n') break;
-    if (c == '\r') {
-      if (buffer->sgetc() == '\n') buffer->sbumpc();
-      break;
-    }
-    if (riga.empty() && Spazio(static_cast<char>(c))) continue;
-    if (riga.size() < kRigaMassima) riga.push_back(static_cast<char>(c));
-  }
+// Takes the next line off `file`, whatever its ending; false at the end.
+bool ProssimaRiga(std::string_view& file, std::string_view& riga) {
+  if (file.empty()) return false;
+  const std::size_t fine = std::min(file.find_first_of("\r\n"), file.size());
+  riga = file.substr(0, fine);
+  std::size_t dopo = fine;
+  if (dopo < file.size()) dopo += file.compare(dopo, 2, "\r\n") == 0 ? 2 : 1;
+  file.remove_prefix(dopo);
   return true;
 }
 
@@ -75,7 +63,7 @@ class Elementi {
   }
 
   bool* Flag(int riga) {
-    FlagFinestra& f = l_.flag;
+    FlagFinestra& f = l_.stato.flag;
     if (riga == 15) return &f.procedi;
     if (riga == 16) return &f.giocatautente;
     if (riga >= 57 && riga <= 71) return &f.shape1[riga - 57];
@@ -98,8 +86,8 @@ std::string bwrap(bool b) {
   return b ? "Vero" : "Falso";
 }
 
-std::string ScriviPartita(const StatoPartita& stato, const FlagFinestra& flag) {
-  PartitaLetta copia{stato, flag};
+std::string ScriviPartita(const StatoPartita& stato) {
+  PartitaLetta copia{stato};
   Elementi elementi(copia);
   std::string file;
   for (int riga = 1; riga <= kRigheFile; ++riga) {
@@ -134,27 +122,29 @@ std::optional<int16_t> LeggiIntero(std::string_view riga) {
   return static_cast<int16_t>(valore);
 }
 
-void LeggiPartita(std::istream& file, PartitaLetta& letta) {
+PartitaLetta LeggiPartita(std::string_view file, const StatoPartita& base) {
+  PartitaLetta letta{base};
   Elementi elementi(letta);
   bool flagPrecedente = false;
-  std::string riga;
+  std::string_view riga;
   for (int n = 1; n <= kRigheFile; ++n) {
-    if (!ProssimaRiga(file, riga)) return;
+    if (!ProssimaRiga(file, riga)) break;
+    riga = SenzaSpaziIniziali(riga);
     if (int16_t* intero = elementi.Intero(n)) {
       const std::optional<int16_t> valore = LeggiIntero(riga);
-      if (!valore) return;
+      if (!valore) break;
       *intero = *valore;
     } else if (bool* flag = elementi.Flag(n)) {
       // A flag that is neither word repeats the flag read before it.
-      const std::string_view testo = SenzaSpaziIniziali(riga);
-      if (testo == "Vero") flagPrecedente = true;
-      if (testo == "Falso") flagPrecedente = false;
+      if (riga == "Vero") flagPrecedente = true;
+      if (riga == "Falso") flagPrecedente = false;
       *flag = flagPrecedente;
     } else {
-      letta.stato.presautente = SenzaSpaziIniziali(riga);
+      letta.stato.presautente = riga;
     }
     letta.righe = n;
   }
+  return letta;
 }
 
 }  // namespace quintello

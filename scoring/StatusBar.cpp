@@ -1,4 +1,4 @@
-#include "engine/StatusBar.h"
+#include "scoring/StatusBar.h"
 
 #include "engine/NumeroTesto.h"
 

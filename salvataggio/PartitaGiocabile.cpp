@@ -1,4 +1,4 @@
-#include "scoring/PartitaGiocabile.h"
+#include "salvataggio/PartitaGiocabile.h"
 
 #include "engine/Mazzo.h"
 
@@ -30,19 +30,20 @@ bool SlotCoerenti(const StatoPartita& stato) {
   return coerenti;
 }
 
-bool SelezioneValida(const StatoPartita& stato, const FlagFinestra& flag) {
+bool SelezioneValida(const StatoPartita& stato) {
   const int slot = stato.cartaselezionata;
   if (slot < -1 || slot >= kPostiMano) return false;
-  return !flag.giocatautente || (slot >= 0 && slot < stato.carte.Conta(ManoUtente));
+  return !stato.flag.giocatautente || (slot >= 0 && slot < stato.carte.Conta(ManoUtente));
 }
 
 }  // namespace
 
-bool PartitaGiocabile(const StatoPartita& stato, const FlagFinestra& flag) {
+bool PartitaGiocabile(const StatoPartita& stato) {
+  const FlagFinestra& flag = stato.flag;
   const Carte& carte = stato.carte;
   return LuoghiNoti(carte) && carte.Conta(ManoPC) <= kPostiMano &&
          carte.Conta(ManoUtente) <= kPostiMano && carte.Conta(Terra) <= kPostiTerra &&
-         SlotCoerenti(stato) && SelezioneValida(stato, flag) &&
+         SlotCoerenti(stato) && SelezioneValida(stato) &&
          (stato.mazziere == 0 || stato.mazziere == 1) && flag.giocatautente != flag.procedi &&
          carte.Conta(Mazzo) % kCarteDiUnGiro == 0;
 }

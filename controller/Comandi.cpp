@@ -1,0 +1,25 @@
+#include "controller/Comandi.h"
+
+namespace quintello {
+
+const std::map<std::string_view, Gestore>& Comandi() {
+  static const std::map<std::string_view, Gestore> comandi{
+      {"giocatautente", &Gioco::giocatautente_Click},
+      {"procedi", &Gioco::procedi_Click},
+      {"newpart", &Gioco::newpart_Click},
+      {"salva", &Gioco::salva_Click},
+      {"carica", &Gioco::carica_Click},
+      {"esci", &Gioco::esci_Click},
+      {"sette", &Gioco::sette_Click},
+      {"undici", &Gioco::undici_Click},
+      {"sedici", &Gioco::sedici_Click},
+      {"ventuno", &Gioco::ventuno_Click},
+      {"Info", &Gioco::Info_Click},
+      {"mnuDona", &Gioco::mnuDona_Click},
+      {"Command1", &Gioco::Command1_Click},
+      {"Command2", &Gioco::Command2_Click},
+  };
+  return comandi;
+}
+
+}  // namespace quintello

@@ -1,0 +1,298 @@
+// The order of play: start-up, the hands, the user's turn, the computer's
+// turn and the pause after it, the deals within a hand and a new match.
+#include "controller/Gioco.h"
+
+#include <optional>
+
+#include "controller/Informazioni.h"
+#include "engine/Mazzo.h"
+#include "rules/Giocata.h"
+#include "rules/ProponiPresa.h"
+#include "rules/SceltaComputer.h"
+#include "scoring/FineMano.h"
+#include "scoring/Obiettivo.h"
+#include "scoring/StatusBar.h"
+
+namespace quintello {
+
+Gioco::Gioco(Finestra& f, uint64_t semeCasuale) : finestra_(f), caso_(semeCasuale) {}
+
+void Gioco::Form_Load() {
+  ShapeUserInvisibili();
+  ShapeTerraInvisibili();
+  stato_.cartaselezionata = -1;
+  stato_.puntivittoria = kPuntiVittoriaIniziali;
+  stato_.mazziere = SorteggiaMazziere(caso_);
+  NuovaPartita();
+}
+
+void Gioco::NuovaPartita() {
+  AzzeraMazzo(stato_.carte);
+  DaiCarte();
+  DaiCarteTerra(stato_.carte, caso_);
+  ShapeUserInvisibili();
+  ShapeTerraInvisibili();
+  Ridisegna();
+  stato_.indicepresa = 0;
+  stato_.mazziere = CambiaMazziere(stato_.mazziere);
+  const bool utenteDa = stato_.mazziere != 0;
+  finestra_.MsgBox({.testo = utenteDa ? "Sarai tu a dare carte" : "Darà carte il computer"});
+  MostraBottone(utenteDa ? Bottone::GiocaUtente : Bottone::Procedi, false);
+  MostraBottone(utenteDa ? Bottone::Procedi : Bottone::GiocaUtente, true);
+  if (utenteDa) {
+    AbilitaMano(false);
+    GiocaComputer();
+  } else {
+    AbilitaMano(true);
+    user_Click(0);
+  }
+  AggiornaStatusBar();
+}
+
+void Gioco::NuovaPartitaDaCapo() {
+  stato_.punteggiopc = 0;
+  stato_.punteggiouser = 0;
+  stato_.mazziere = SorteggiaMazziere(caso_);
+  NuovaPartita();
+}
+
+void Gioco::DaiCarte() {
+  quintello::DaiCarte(stato_.carte, caso_);
+  Ridisegna();
+}
+
+void Gioco::user_Click(int indice) {
+  if (indice < 0 || indice >= kPostiMano) return;
+  ShapeUserInvisibili();
+  ShapeTerraInvisibili();
+  MostraShape2(indice, true);
+  if (indice != stato_.cartaselezionata) stato_.indicepresa = 0;
+  stato_.cartaselezionata = static_cast<int16_t>(indice);
+  const Proposta proposta =
+      ProponiPresa(stato_.carte, stato_.SlotUtente(indice).valore, stato_.indicepresa);
+  stato_.indicepresa = proposta.indicepresa;
+  stato_.presautente = proposta.presa;
+  if (proposta.totale > 0) {
+    Ridisegna();
+    IncorniciaPresa(proposta.presa);
+  }
+  finestra_.AnnunciaProposta(indice, proposta.presa,
+                             proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
+}
+
+void Gioco::giocatautente_Click() {
+  const int slot = stato_.cartaselezionata;
+  // Only a damaged saved game could leave no card selected here.
+  if (slot < 0 || slot >= kPostiMano || !stato_.SlotUtente(slot).valida()) return;
+  const Carta giocata = stato_.SlotUtente(slot);
+  ApplicaGiocata(stato_, giocata, stato_.presautente, Giocatore::Utente);
+  finestra_.AnnunciaGiocata(Giocatore::Utente, giocata, stato_.presautente,
+                            stato_.carte[giocata] == ScopaUtente);
+  Ridisegna();
+  AggiornaStatusBar();
+  const bool manoVuota = stato_.carte.Conta(ManoUtente) == 0;
+  const bool mazzoVuoto = stato_.carte.Conta(Mazzo) == 0;
+  MostraBottone(Bottone::GiocaUtente, false);
+  ShapeTerraInvisibili();
+  ShapeUserInvisibili();
+  if (stato_.mazziere == 1 && manoVuota) {
+    if (mazzoVuoto) {
+      FineMano();
+      return;
+    }
+    DaiCarte();
+  }
+  GiocaComputer();
+}
+
+void Gioco::GiocaComputer() {
+  Ridisegna();
+  const std::optional<Scelta> scelta = SceltaComputer(stato_.carte);
+  // Only a damaged saved game leaves the computer nothing to play.
+  if (scelta) {
+    finestra_.DisegnaCartePC(scelta->carta, 0);
+    IncorniciaPresa(scelta->presa);
+    ApplicaGiocata(stato_, scelta->carta, scelta->presa, Giocatore::PC);
+    finestra_.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa,
+                              stato_.carte[scelta->carta] == ScopaPC);
+  }
+  ShapeUserInvisibili();
+  AbilitaMano(false);
+  MostraBottone(Bottone::Procedi, true);
+}
+
+void Gioco::procedi_Click() {
+  AbilitaMano(true);
+  const bool manoVuota = stato_.carte.Conta(ManoUtente) == 0;
+  const bool mazzoVuoto = stato_.carte.Conta(Mazzo) == 0;
+  MostraBottone(Bottone::Procedi, false);
+  if (stato_.mazziere == 0 && manoVuota) {
+    if (mazzoVuoto) {
+      FineMano();
+      return;
+    }
+    DaiCarte();
+  }
+  AggiornaStatusBar();
+  Ridisegna();
+  MostraBottone(Bottone::GiocaUtente, true);
+  ShapeTerraInvisibili();
+  ShapeUserInvisibili();
+  // A new selection of the first card, so the proposals start from the first.
+  stato_.cartaselezionata = 1;
+  user_Click(0);
+}
+
+void Gioco::FineMano() {
+  const FineDellaMano fine = quintello::FineMano(stato_);
+  finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
+  switch (fine.esito) {
+    case Esito::ProssimaMano:
+      NuovaPartita();
+      return;
+    case Esito::Spareggio:
+      finestra_.MsgBox(
+          {.testo = "Situazione di parità: si disputerà mano di spareggio", .titolo = "Pareggio"});
+      NuovaPartita();
+      return;
+    case Esito::VinceComputer:
+      finestra_.MsgBox({.testo = "Questa partita la vince il computer", .titolo = "Vincitore"});
+      break;
+    case Esito::VinceUtente:
+      finestra_.MsgBox({.testo = "Questa partita la vince il giocatore", .titolo = "Vincitore"});
+      break;
+  }
+  GiocaAncora();
+}
+
+void Gioco::GiocaAncora() {
+  const Risposta risposta = finestra_.MsgBox(
+      {.testo = "Vuoi giocare ancora?", .titolo = "Nuova partita", .pulsanti = Pulsanti::SiNo});
+  if (risposta == Risposta::No) {
+    Chiudi();
+    return;
+  }
+  NuovaPartitaDaCapo();
+}
+
+void Gioco::newpart_Click() {
+  const Risposta risposta =
+      finestra_.MsgBox({.testo = "Sei sicuro di voler interrompere la partita in corso?",
+                        .titolo = "Sicuro?",
+                        .pulsanti = Pulsanti::SiNo});
+  if (risposta != Risposta::No) NuovaPartitaDaCapo();
+}
+
+void Gioco::esci_Click() {
+  Chiudi();
+}
+
+void Gioco::Chiudi() {
+  chiusa_ = true;
+  finestra_.Chiudi();
+}
+
+void Gioco::sette_Click() {
+  ImpostaPuntiVittoria(7);
+}
+void Gioco::undici_Click() {
+  ImpostaPuntiVittoria(11);
+}
+void Gioco::sedici_Click() {
+  ImpostaPuntiVittoria(16);
+}
+void Gioco::ventuno_Click() {
+  ImpostaPuntiVittoria(21);
+}
+
+void Gioco::ImpostaPuntiVittoria(int16_t punti) {
+  stato_.puntivittoria = punti;
+  SpuntaPuntiVittoria();
+}
+
+void Gioco::SpuntaPuntiVittoria() {
+  const std::array<bool, kObiettivi> spunte = SpunteObiettivo(stato_.puntivittoria);
+  for (int i = 0; i < kObiettivi; ++i) {
+    stato_.flag.obiettivo[i] = spunte[i];
+    finestra_.SpuntaObiettivo(static_cast<Obiettivo>(i), spunte[i]);
+  }
+}
+
+void Gioco::Info_Click() {
+  finestra_.MsgBox({.testo = std::string(kVersione) + "\r\n\r\nby " + kNomeAutore + "\r\n" +
+                             kPostaAutore + "\r\n" + kSitoAutore,
+                    .titolo = "Informazioni",
+                    .icona = Icona::Informazione});
+}
+
+void Gioco::mnuDona_Click() {
+  FaiDonazione();
+}
+void Gioco::Command1_Click() {
+  FaiDonazione();
+}
+void Gioco::Command2_Click() {
+  FaiDonazione();
+}
+void Gioco::FaiDonazione() {
+  finestra_.LaunchBrowser(kIndirizzoDonazione);
+}
+
+AzioniUtente Gioco::Azioni() const {
+  AzioniUtente azioni;
+  const int carte = stato_.carte.Conta(ManoUtente);
+  for (int i = 0; i < kPostiMano; ++i) azioni.user[i] = stato_.flag.user[i] && i < carte;
+  azioni.giocatautente = stato_.flag.giocatautente;
+  azioni.procedi = stato_.flag.procedi;
+  return azioni;
+}
+
+void Gioco::Ridisegna() {
+  stato_.RegistraManoUtente();
+  finestra_.Ridisegna(stato_.carte);
+}
+
+void Gioco::AggiornaStatusBar() {
+  finestra_.AggiornaStatusBar(TestoStatusBar(stato_));
+}
+
+void Gioco::MostraShape1(int posto, bool visibile) {
+  stato_.flag.shape1.at(posto) = visibile;
+  finestra_.MostraShape1(posto, visibile);
+}
+
+void Gioco::MostraShape2(int posto, bool visibile) {
+  stato_.flag.shape2.at(posto) = visibile;
+  finestra_.MostraShape2(posto, visibile);
+}
+
+void Gioco::MostraBottone(Bottone bottone, bool visibile) {
+  (bottone == Bottone::GiocaUtente ? stato_.flag.giocatautente : stato_.flag.procedi) = visibile;
+  finestra_.MostraBottone(bottone, visibile);
+}
+
+void Gioco::AbilitaUser(int posto, bool abilitato) {
+  stato_.flag.user.at(posto) = abilitato;
+  finestra_.AbilitaUser(posto, abilitato);
+}
+
+void Gioco::AbilitaMano(bool abilitata) {
+  for (int i = 0; i < kPostiMano; ++i) AbilitaUser(i, abilitata);
+}
+
+void Gioco::ShapeTerraInvisibili() {
+  for (int p = 0; p < kPostiTerra; ++p) MostraShape1(p, false);
+}
+
+void Gioco::ShapeUserInvisibili() {
+  for (int i = 0; i < kPostiMano; ++i) MostraShape2(i, false);
+}
+
+void Gioco::IncorniciaPresa(const std::string& presa) {
+  for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
+    const int posto = stato_.carte.Posizione(LeggiCarta(CodiceN(presa, k)), Terra);
+    if (posto >= 0 && posto < kPostiTerra) MostraShape1(posto, true);
+  }
+}
+
+}  // namespace quintello

@@ -1,0 +1,98 @@
+// The controller: the order of play, and the only code that asks the window
+// for anything.
+//
+// The window calls one of the *_Click handlers for each user action; each runs
+// to its end, applying what the pure rules and the scoring decide and asking
+// the window for everything it shows. Nothing of the order of play lives in
+// the window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Finestra.h"
+#include "engine/Generatore.h"
+#include "engine/StatoPartita.h"
+
+namespace quintello {
+
+// What the user may do next: which hand places take a click and which "Ok"
+// button is shown. The window, the driver and the tests all ask this.
+struct AzioniUtente {
+  std::array<bool, kPostiMano> user{};
+  bool giocatautente = false;
+  bool procedi = false;
+};
+
+class Gioco {
+ public:
+  Gioco(Finestra& finestra, uint64_t semeCasuale);
+
+  // Start-up, run once before the window is first shown.
+  void Form_Load();
+
+  // The user's controls.
+  void user_Click(int indice);
+  void giocatautente_Click();
+  void procedi_Click();
+
+  // The menus and the donation buttons.
+  void newpart_Click();
+  void salva_Click();
+  void carica_Click();
+  void esci_Click();
+  void sette_Click();
+  void undici_Click();
+  void sedici_Click();
+  void ventuno_Click();
+  void Info_Click();
+  void mnuDona_Click();
+  void Command1_Click();
+  void Command2_Click();
+
+  AzioniUtente Azioni() const;
+  const StatoPartita& Stato() const { return stato_; }
+  // True once the game has asked its window to close.
+  bool Chiusa() const { return chiusa_; }
+
+ private:
+  void NuovaPartita();
+  // A new match: both scores to 0, a new dealer, a new hand. The target stays.
+  void NuovaPartitaDaCapo();
+  void DaiCarte();
+  void GiocaComputer();
+  void FineMano();
+  void GiocaAncora();
+  void Ridisegna();
+  void AggiornaStatusBar();
+  void FaiDonazione();
+  void ImpostaPuntiVittoria(int16_t punti);
+  void SpuntaPuntiVittoria();
+  void Chiudi();
+
+  // The window's switches, kept in the state as they are shown.
+  void MostraShape1(int posto, bool visibile);
+  void MostraShape2(int posto, bool visibile);
+  void MostraBottone(Bottone bottone, bool visibile);
+  void AbilitaUser(int posto, bool abilitato);
+  void AbilitaMano(bool abilitata);
+  void ShapeTerraInvisibili();
+  void ShapeUserInvisibili();
+  void IncorniciaPresa(const std::string& presa);
+
+  // The saved game.
+  bool Conferma(const std::string& domanda);
+  void Errore(const std::string& testo);
+  void MostraFlagLetti(int righe);
+  void CaricamentoFallito();
+
+  Finestra& finestra_;
+  Generatore caso_;
+  StatoPartita stato_;
+  // The name the file dialog starts with: the last one chosen in this run.
+  std::string nomefile_;
+  bool chiusa_ = false;
+};
+
+}  // namespace quintello

@@ -1,0 +1,80 @@
+// The File menu's "Salva partita" and "Carica".
+#include "controller/Gioco.h"
+#include "salvataggio/FileSalvataggio.h"
+#include "salvataggio/FormatoSalvataggio.h"
+#include "salvataggio/PartitaGiocabile.h"
+#include "salvataggio/ScritturaSicura.h"
+
+namespace quintello {
+
+bool Gioco::Conferma(const std::string& domanda) {
+  return finestra_.MsgBox({.testo = domanda, .titolo = "Sicuro?", .pulsanti = Pulsanti::SiNo}) !=
+         Risposta::No;
+}
+
+void Gioco::Errore(const std::string& testo) {
+  finestra_.MsgBox({.testo = testo, .titolo = "Errore", .icona = Icona::Critica});
+}
+
+// Asks for a name, asks before overwriting, writes the 77 lines. A file that
+// cannot be written is reported, and the file that was there stays intact.
+void Gioco::salva_Click() {
+  const std::string nome = finestra_.DialogoFile(Dialogo::Salva, kFiltroFile, nomefile_);
+  if (nome.empty()) return;
+  nomefile_ = nome;
+  if (FileExists(nome) && !Conferma("Sei sicuro di voler sovrascrivere " + nome + "?")) return;
+  const std::string motivo = ScriviFileSicuro(nome, ScriviPartita(stato_));
+  if (!motivo.empty())
+    Errore("Impossibile salvare la partita nel file " + nome + ": " + motivo + ".");
+}
+
+// Asks for a name and a confirmation, then replaces the match with the saved
+// one; a file that cannot be read or played on starts a new match instead.
+void Gioco::carica_Click() {
+  nomefile_ = finestra_.DialogoFile(Dialogo::Apri, kFiltroFile, "");
+  const std::string nome = nomefile_;
+  if (nome.empty()) return;
+  if (!FileExists(nome)) {
+    Errore("Il file specificato non esiste");
+    return;
+  }
+  if (!Conferma("Sei sicuro di voler interrompere la partita in corso e caricare quella "
+                "salvata in " +
+                nome + "?"))
+    return;
+
+  const PartitaLetta letta = LeggiPartita(LeggiFileSalvataggio(nome), stato_);
+  stato_ = letta.stato;
+  MostraFlagLetti(letta.righe);
+  if (!letta.Completa() || !PartitaGiocabile(letta.stato)) {
+    CaricamentoFallito();
+    return;
+  }
+  if (stato_.flag.procedi) {
+    procedi_Click();
+    if (Chiusa()) return;
+  }
+  Ridisegna();
+  AggiornaStatusBar();
+}
+
+// Shows what the file switched, item by item as the file orders them.
+void Gioco::MostraFlagLetti(int righe) {
+  const FlagFinestra flag = stato_.flag;
+  if (righe >= kRigaPuntiVittoria) SpuntaPuntiVittoria();
+  if (righe >= kRigaProcedi) MostraBottone(Bottone::Procedi, flag.procedi);
+  if (righe >= kRigaProcedi + 1) MostraBottone(Bottone::GiocaUtente, flag.giocatautente);
+  for (int p = 0; p < kPostiTerra && righe >= 57 + p; ++p) MostraShape1(p, flag.shape1[p]);
+  for (int i = 0; i < kPostiMano && righe >= 72 + i; ++i) MostraShape2(i, flag.shape2[i]);
+  for (int i = 0; i < kPostiMano && righe >= 75 + i; ++i) AbilitaUser(i, flag.user[i]);
+}
+
+void Gioco::CaricamentoFallito() {
+  Errore("Errore durante il caricamento, sarà avviata una nuova partita");
+  // What was read stays, but never a selection that names no hand slot.
+  int16_t& slot = stato_.cartaselezionata;
+  if (slot < -1 || slot >= kPostiMano) slot = -1;
+  NuovaPartitaDaCapo();
+}
+
+}  // namespace quintello
