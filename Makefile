@@ -14,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz bench soak startup package clean
+.PHONY: scenari righe all deps build build-san build-fuzz run test test-normal test-san test-fuzz fuzz bench soak startup package clean
 
 all: build
 
@@ -60,12 +60,28 @@ build-fuzz: deps $(FUZZ_BUILD)/build.ninja
 test-fuzz: build-fuzz
 	cd $(FUZZ_BUILD) && $(CTEST)
 
-# A long fuzzing run: make fuzz FUZZ_SECONDS=3600
+# A long fuzzing run: make fuzz FUZZ_SECONDS=3600 [FUZZ_TARGET=formato]
+FUZZ_TARGET ?= carica
 fuzz: build-fuzz
-	mkdir -p $(FUZZ_BUILD)/corpus-lungo
-	$(FUZZ_BUILD)/tests/fuzz/fuzz_carica -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	mkdir -p $(FUZZ_BUILD)/corpus-lungo-$(FUZZ_TARGET)
+	$(FUZZ_BUILD)/tests/fuzz/fuzz_$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
-		$(FUZZ_BUILD)/corpus-lungo tests/fuzz/corpus
+		$(FUZZ_BUILD)/corpus-lungo-$(FUZZ_TARGET) tests/fuzz/corpus
+
+# The scenarios' expected output, written anew from the driver: review the
+# change with `git diff tests/scenari` before committing it.
+scenari: build
+	@for copione in tests/scenari/*.script; do \
+		nome=$$(basename $$copione .script); \
+		cmake -DAGGIORNA=ON -DDRIVER=$(BUILD)/tools/quintello-script/quintello-script \
+			-DCOPIONE=$(CURDIR)/$$copione -DATTESO=$(CURDIR)/tests/scenari/$$nome.atteso \
+			-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/$$nome \
+			-P tests/scenari/Confronta.cmake || exit 1; \
+	done
+
+# Lines of the tests against lines of the product.
+righe:
+	@scripts/conta-righe.sh
 
 # Speed of the logic and of the card painter (never part of the test suite).
 bench: build

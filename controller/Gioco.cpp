@@ -76,8 +76,8 @@ void Gioco::user_Click(int indice) {
     Ridisegna();
     IncorniciaPresa(proposta.presa);
   }
-  finestra_.AnnunciaProposta(indice, proposta.presa,
-                             proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
+  finestra_.AnnunciaProposta(indice, proposta.presa, proposta.totale > 0 ? proposta.indicepresa : 0,
+                             proposta.totale);
 }
 
 void Gioco::giocatautente_Click() {

@@ -9,7 +9,7 @@
 
 namespace quintello {
 
-inline constexpr int kPostiMano = 3;   // the hand places on the window: a hand never holds more
+inline constexpr int kPostiMano = 3;    // the hand places on the window: a hand never holds more
 inline constexpr int kPostiTerra = 15;  // the table places
 inline constexpr int kObiettivi = 4;    // the target menu's items
 inline constexpr int kSlotMano = 5;  // the recorded hand slots (3 cards and an end mark, with room)

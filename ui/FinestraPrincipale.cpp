@@ -11,8 +11,10 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "controller/Comandi.h"
+#include "controller/Gioco.h"
 #include "engine/Generatore.h"
-#include "engine/Gioco.h"
+#include "scoring/Obiettivo.h"
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
 #include "ui/DialogoFile.h"
@@ -61,17 +63,9 @@ void AdattaCarattere(QPushButton* bottone) {
   bottone->setFont(carattere);
 }
 
-struct VoceObiettivo {
-  const char* testo;
-  const char* nome;
-  void (Gioco::*click)();
-};
-constexpr std::array<VoceObiettivo, kObiettivi> kVociObiettivo{{
-    {"7", "sette", &Gioco::sette_Click},
-    {"11", "undici", &Gioco::undici_Click},
-    {"16", "sedici", &Gioco::sedici_Click},
-    {"21", "ventuno", &Gioco::ventuno_Click},
-}};
+// The target menu's items: the points as caption, the command as name.
+constexpr std::array<const char*, kObiettivi> kVociObiettivo{"sette", "undici", "sedici",
+                                                             "ventuno"};
 
 QString Indicizzato(const char* nome, int indice) {
   return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(indice);
@@ -148,20 +142,16 @@ void FinestraPrincipale::createHands(QWidget* area) {
 }
 
 void FinestraPrincipale::createButtons(QWidget* area) {
-  QPushButton* command1 =
-      NuovoBottone(area, QStringLiteral("Command1"), kDonazione, kCommand1, &Gioco::Command1_Click);
-  QPushButton* command2 =
-      NuovoBottone(area, QStringLiteral("Command2"), kDonazione, kCommand2, &Gioco::Command2_Click);
+  QPushButton* command1 = NuovoBottone(area, "Command1", kDonazione, kCommand1);
+  QPushButton* command2 = NuovoBottone(area, "Command2", kDonazione, kCommand2);
   for (QPushButton* donazione : {command1, command2}) {
     donazione->setStyleSheet(StileDonazione());
     AdattaCarattere(donazione);
     donazione->setAccessibleName(kAccessibileDonazione);
   }
-  giocatautente_ = NuovoBottone(area, QStringLiteral("giocatautente"), kTestoOk, kBottoneOk,
-                                &Gioco::giocatautente_Click);
+  giocatautente_ = NuovoBottone(area, "giocatautente", kTestoOk, kBottoneOk);
   giocatautente_->setAccessibleName(kAccessibileGioca);
-  procedi_ =
-      NuovoBottone(area, QStringLiteral("procedi"), kTestoOk, kBottoneOk, &Gioco::procedi_Click);
+  procedi_ = NuovoBottone(area, "procedi", kTestoOk, kBottoneOk);
   procedi_->setAccessibleName(kAccessibileProcedi);
 }
 
@@ -170,20 +160,18 @@ void FinestraPrincipale::createMenus() {
   menuBar()->setNativeMenuBar(false);
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  NuovaVoce(file, QStringLiteral("&Nuova partita"), QStringLiteral("newpart"),
-            &Gioco::newpart_Click);
-  NuovaVoce(file, QStringLiteral("&Salva partita"), QStringLiteral("salva"), &Gioco::salva_Click);
-  NuovaVoce(file, QStringLiteral("&Carica"), QStringLiteral("carica"), &Gioco::carica_Click);
-  NuovaVoce(file, QStringLiteral("&Esci"), QStringLiteral("esci"), &Gioco::esci_Click);
+  NuovaVoce(file, QStringLiteral("&Nuova partita"), "newpart");
+  NuovaVoce(file, QStringLiteral("&Salva partita"), "salva");
+  NuovaVoce(file, QStringLiteral("&Carica"), "carica");
+  NuovaVoce(file, QStringLiteral("&Esci"), "esci");
 
   QMenu* punteggio = menuBar()->addMenu(QStringLiteral("&Punteggio"));
   for (int o = 0; o < kObiettivi; ++o) {
-    const VoceObiettivo& voce = kVociObiettivo[o];
-    QAction* azione = punteggio->addAction(QString::fromLatin1(voce.testo));
-    azione->setObjectName(QString::fromLatin1(voce.nome));
+    QAction* azione = punteggio->addAction(QString::number(kPuntiObiettivo[o]));
+    azione->setObjectName(QString::fromLatin1(kVociObiettivo[o]));
     azione->setCheckable(true);
     // Qt has already flipped the mark when this runs; the game's flags decide it.
-    connect(azione, &QAction::triggered, this, [this, click = voce.click] {
+    connect(azione, &QAction::triggered, this, [this, click = Comandi().at(kVociObiettivo[o])] {
       Inoltra(click);
       SincronizzaObiettivi();
     });
@@ -192,9 +180,8 @@ void FinestraPrincipale::createMenus() {
   SincronizzaObiettivi();
 
   QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
-  NuovaVoce(aiuto, QStringLiteral("&Informazioni"), QStringLiteral("Info"), &Gioco::Info_Click);
-  NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), QStringLiteral("mnuDona"),
-            &Gioco::mnuDona_Click);
+  NuovaVoce(aiuto, QStringLiteral("&Informazioni"), "Info");
+  NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
 }
 
 void FinestraPrincipale::createStatusBar() {
@@ -229,19 +216,20 @@ Cornice* FinestraPrincipale::NuovaCornice(QWidget* padre, QRgb colore, const QSt
   return cornice;
 }
 
-QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const QString& nome,
-                                              const QString& testo, QRect dove, Handler click) {
+QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const char* nome, const QString& testo,
+                                              QRect dove) {
   auto* bottone = new QPushButton(testo, area);
-  bottone->setObjectName(nome);
+  bottone->setObjectName(QString::fromLatin1(nome));
+  const Handler click = Comandi().at(nome);
   bottone->setGeometry(dove);
   connect(bottone, &QPushButton::clicked, this, [this, click] { Inoltra(click); });
   return bottone;
 }
 
-void FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const QString& nome,
-                                   Handler click) {
+void FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const char* nome) {
   QAction* azione = menu->addAction(testo);
-  azione->setObjectName(nome);
+  azione->setObjectName(QString::fromLatin1(nome));
+  const Handler click = Comandi().at(nome);
   connect(azione, &QAction::triggered, this, [this, click] { Inoltra(click); });
 }
 
@@ -257,16 +245,12 @@ void FinestraPrincipale::Inoltra(Handler click) {
 }
 
 void FinestraPrincipale::SincronizzaObiettivi() {
-  for (int o = 0; o < kObiettivi; ++o) obiettivi_[o]->setChecked(Flag().obiettivo[o]);
-}
-
-bool FinestraPrincipale::UserCliccabile(int indice) const {
-  return indice >= 0 && indice < kPostiMano && user_[indice]->isEnabled() &&
-         !user_[indice]->isHidden();
+  for (int o = 0; o < kObiettivi; ++o) obiettivi_[o]->setChecked(gioco_->Stato().flag.obiettivo[o]);
 }
 
 void FinestraPrincipale::ClickUser(int indice) {
-  if (UserCliccabile(indice)) gioco_->user_Click(indice);
+  if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice])
+    gioco_->user_Click(indice);
 }
 
 void FinestraPrincipale::ClickOk() {
@@ -320,27 +304,22 @@ void FinestraPrincipale::AggiornaStatusBar(const std::string& testo) {
 }
 
 void FinestraPrincipale::MostraShape1(int posto, bool visibile) {
-  Finestra::MostraShape1(posto, visibile);
   shape1_[posto]->setVisible(visibile);
 }
 
 void FinestraPrincipale::MostraShape2(int posto, bool visibile) {
-  Finestra::MostraShape2(posto, visibile);
   shape2_[posto]->setVisible(visibile);
 }
 
 void FinestraPrincipale::MostraBottone(Bottone bottone, bool visibile) {
-  Finestra::MostraBottone(bottone, visibile);
   (bottone == Bottone::GiocaUtente ? giocatautente_ : procedi_)->setVisible(visibile);
 }
 
 void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
-  Finestra::AbilitaUser(posto, abilitato);
   user_[posto]->setEnabled(abilitato);
 }
 
 void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
-  Finestra::SpuntaObiettivo(obiettivo, spuntato);
   obiettivi_[static_cast<int>(obiettivo)]->setChecked(spuntato);
 }
 
@@ -361,7 +340,6 @@ void FinestraPrincipale::LaunchBrowser(const std::string& indirizzo) {
 }
 
 void FinestraPrincipale::Chiudi() {
-  Finestra::Chiudi();
   // Only closed: this may run inside one of the game's handlers, which must unwind first.
   close();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "controller/Gioco.h"
 #include "engine/Finestra.h"
 #include "engine/StatoPartita.h"
 #include "ui/Cards.h"
@@ -16,10 +17,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-
-namespace quintello {
-class Gioco;
-}
 
 namespace quintello::ui {
 
@@ -36,6 +33,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   ~FinestraPrincipale() override;
 
   Gioco& gioco() { return *gioco_; }
+  // True once the game has closed the window, maybe already during start-up.
+  bool Chiusa() const { return gioco_ && gioco_->Chiusa(); }
   // When set, these answer in place of the modal dialogs.
   Risposte risposte;
 
@@ -70,13 +69,12 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
 
   PostoCarta* NuovoPosto(QWidget* padre, const QString& nome, QPoint dove);
   Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
-  QPushButton* NuovoBottone(QWidget* area, const QString& nome, const QString& testo, QRect dove,
-                            Handler click);
-  void NuovaVoce(QMenu* menu, const QString& testo, const QString& nome, Handler click);
+  // Each control is named after its command, whose handler it calls.
+  QPushButton* NuovoBottone(QWidget* area, const char* nome, const QString& testo, QRect dove);
+  void NuovaVoce(QMenu* menu, const QString& testo, const char* nome);
 
   void Inoltra(Handler click);
   void SincronizzaObiettivi();
-  bool UserCliccabile(int indice) const;
   void ClickUser(int indice);
   void ClickOk();
 

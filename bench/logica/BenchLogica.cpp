@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <new>
-#include <sstream>
 
 #include "FinestraRegistrata.h"
-#include "Posizione.h"
-#include "engine/Gioco.h"
+#include "MettiCarte.h"
+#include "controller/Gioco.h"
+#include "rules/Combinazioni.h"
 #include "rules/SceltaComputer.h"
-#include "scoring/FormatoSalvataggio.h"
+#include "salvataggio/FormatoSalvataggio.h"
 
 namespace {
 
@@ -66,38 +66,24 @@ void RicostruzioneListe(benchmark::State& state) {
 BENCHMARK(RicostruzioneListe);
 
 void TurnoComputer(benchmark::State& state) {
-  prova::Tavolo t;
-  t.Prepara(kTerraTurno, kManoTurno, "");
-  const StatoPartita prima = t.gioco.stato;
-  long allocTurno = 0;
-  for (auto _ : state) {
-    t.gioco.stato = prima;
-    CalcolaCombinazioni(t.gioco.stato.carte, t.gioco.combinazioni);
-    t.finestra.PrendiEventi();
-    // Only the turn is timed; putting the table back is not.
-    const long allocPrima = allocazioni.load();
-    const auto inizio = std::chrono::steady_clock::now();
-    t.gioco.GiocaComputer();
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count());
-    allocTurno += allocazioni.load() - allocPrima;
-  }
-  state.counters["alloc/op"] =
-      benchmark::Counter(static_cast<double>(allocTurno), benchmark::Counter::kAvgIterations);
+  Carte carte;
+  prova::Metti(carte, kTerraTurno, Terra);
+  prova::Metti(carte, kManoTurno, ManoPC);
+  Contatore conta(state);
+  for (auto _ : state) benchmark::DoNotOptimize(SceltaComputer(carte));
 }
-BENCHMARK(TurnoComputer)->UseManualTime();
+BENCHMARK(TurnoComputer);
 
 // A whole hand, the computer against a user who always plays the proposal.
 void ManoIntera(benchmark::State& state) {
   FinestraRegistrata f;
   Gioco g(f, 5);
   g.Form_Load();
-  g.stato.puntivittoria = std::numeric_limits<int16_t>::max();  // the match never ends
   Contatore conta(state);
   for (auto _ : state) {
     bool finita = false;
     while (!finita) {
-      if (f.Flag().procedi) {
+      if (g.Azioni().procedi) {
         g.procedi_Click();
       } else {
         g.giocatautente_Click();
@@ -105,7 +91,6 @@ void ManoIntera(benchmark::State& state) {
       for (const std::string& e : f.PrendiEventi())
         finita = finita || e.starts_with("MSGBOX\tPunti");
     }
-    g.stato.punteggiopc = g.stato.punteggiouser = 0;
   }
 }
 BENCHMARK(ManoIntera);
@@ -136,9 +121,7 @@ void ScriviELeggiInMemoria(benchmark::State& state) {
   g.Form_Load();
   Contatore conta(state);
   for (auto _ : state) {
-    std::istringstream in(ScriviPartita(g.stato, f.Flag()));
-    PartitaLetta letta{g.stato, f.Flag()};
-    LeggiPartita(in, letta);
+    const PartitaLetta letta = LeggiPartita(ScriviPartita(g.Stato()), g.Stato());
     benchmark::DoNotOptimize(letta.righe);
   }
 }

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
       partite += e.starts_with("MSGBOX\tVincitore");
     }
     const std::string violata = prova::InvariantiViolate(g, f);
-    if (!violata.empty() || f.Chiusa()) {
+    if (!violata.empty() || g.Chiusa()) {
       std::cerr << "event " << eventi << ": " << (violata.empty() ? "window closed" : violata)
                 << "\n";
       return 1;

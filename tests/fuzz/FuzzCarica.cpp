@@ -9,7 +9,7 @@
 
 #include "FinestraRegistrata.h"
 #include "GiocatoreCasuale.h"
-#include "engine/Gioco.h"
+#include "controller/Gioco.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
   uint64_t seme = 1469598103934665603ULL;
   for (size_t i = 0; i < quanti; ++i) seme = (seme ^ dati[i]) * 1099511628211ULL;
   prova::GiocatoreCasuale utente(seme, "");
-  for (int i = 0; i < kMosseDopo && !finestra.Chiusa(); ++i) {
+  for (int i = 0; i < kMosseDopo && !gioco.Chiusa(); ++i) {
     utente.Mossa(gioco, finestra);
     finestra.PrendiEventi();
   }

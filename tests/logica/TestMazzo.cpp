@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "Posizione.h"
+#include "MettiCarte.h"
 #include "engine/Mazzo.h"
 
 namespace quintello {

@@ -31,7 +31,7 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
       mani += e.starts_with("MSGBOX\tPunti");
     }
     ASSERT_EQ(prova::InvariantiViolate(g, f), "") << "after event " << eventi;
-    ASSERT_FALSE(f.Chiusa());
+    ASSERT_FALSE(g.Chiusa());
   }
   EXPECT_GT(mani, partite);
   fs::remove(file);

@@ -1,5 +1,6 @@
 # Runs one driver script and compares what it prints with the expected output.
-# The script's first line names its seed ("# seed: N"); the *.qnt files kept
+# The script's first line names its seed ("# seed: N"), and the option
+# "--annunci" when the script prints what is told by ear too; the *.qnt files kept
 # beside the scripts are copied into a fresh working folder first.
 file(REMOVE_RECURSE ${CARTELLA})
 file(MAKE_DIRECTORY ${CARTELLA})
@@ -10,7 +11,12 @@ if(partite)
 endif()
 file(STRINGS ${COPIONE} prima LIMIT_COUNT 1)
 string(REGEX MATCH "seed: *([0-9]+)" _ "${prima}")
-execute_process(COMMAND ${DRIVER} --seed ${CMAKE_MATCH_1} ${COPIONE}
+set(seme ${CMAKE_MATCH_1})
+set(opzioni)
+if(prima MATCHES "--annunci")
+  set(opzioni --annunci)
+endif()
+execute_process(COMMAND ${DRIVER} --seed ${seme} ${opzioni} ${COPIONE}
   WORKING_DIRECTORY ${CARTELLA}
   OUTPUT_FILE ${CARTELLA}/uscita.txt
   RESULT_VARIABLE esito)

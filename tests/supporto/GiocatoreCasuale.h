@@ -1,4 +1,4 @@
-// A random user: every choice the window allows, drawn from a seeded generator.
+// A random user: every choice the game allows, drawn from a seeded generator.
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,8 @@
 #include <string>
 
 #include "FinestraRegistrata.h"
-#include "engine/Gioco.h"
+#include "controller/Comandi.h"
+#include "controller/Gioco.h"
 
 namespace quintello::prova {
 
@@ -18,14 +19,15 @@ class GiocatoreCasuale {
   // Makes one choice: mostly the play buttons and the hand cards (cycling the
   // proposals), now and then a menu item, a New match or a save and load.
   void Mossa(Gioco& g, FinestraRegistrata& f) {
+    const AzioniUtente azioni = g.Azioni();
     const int scelta = static_cast<int>(caso_() % 1000);
-    if (f.Flag().procedi && scelta < 900) {
+    if (azioni.procedi && scelta < 900) {
       g.procedi_Click();
-    } else if (f.Flag().giocatautente && scelta < 450) {
+    } else if (azioni.giocatautente && scelta < 450) {
       g.giocatautente_Click();
     } else if (scelta < 900) {
       const int posto = static_cast<int>(caso_() % kPostiMano);
-      if (g.UserCliccabile(posto)) g.user_Click(posto);
+      if (azioni.user[posto]) g.user_Click(posto);
     } else if (scelta < 940 && !file_.empty()) {
       f.AccodaFile(file_);
       g.salva_Click();
@@ -34,12 +36,9 @@ class GiocatoreCasuale {
     } else if (scelta < 960) {
       f.AccodaRisposta(caso_() % 2 ? Risposta::Si : Risposta::No);
       g.newpart_Click();
-    } else if (scelta < 990) {
-      void (Gioco::*obiettivi[])() = {&Gioco::sette_Click, &Gioco::undici_Click,
-                                      &Gioco::sedici_Click, &Gioco::ventuno_Click};
-      (g.*obiettivi[caso_() % 4])();
     } else {
-      g.Info_Click();
+      static constexpr const char* kMenu[] = {"sette", "undici", "sedici", "ventuno", "Info"};
+      (g.*Comandi().at(kMenu[caso_() % std::size(kMenu)]))();
     }
   }
 

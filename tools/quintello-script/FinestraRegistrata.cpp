@@ -98,6 +98,20 @@ void FinestraRegistrata::LaunchBrowser(const std::string& indirizzo) {
   Registra("BROWSER\t" + indirizzo);
 }
 
+void FinestraRegistrata::AnnunciaProposta(int posto, const std::string& presa, int numero,
+                                          int totale) {
+  if (annunci_)
+    Registra("PROPOSTA\t" + std::to_string(posto) + "\t" + presa + "\t" + std::to_string(numero) +
+             "/" + std::to_string(totale));
+}
+
+void FinestraRegistrata::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa,
+                                         bool scopa) {
+  if (annunci_)
+    Registra(std::string("GIOCATA\t") + (chi == Giocatore::PC ? "PC" : "USER") + "\t" +
+             CodiceCarta(carta) + "\t" + presa + (scopa ? "\tscopa" : ""));
+}
+
 void FinestraRegistrata::Chiudi() {
   Registra("CHIUSO");
   chiusa_ = true;

@@ -18,6 +18,8 @@ class FinestraRegistrata : public Finestra {
   void AccodaRisposta(Risposta r) { risposte_.push_back(r); }
   // Paths for the next file dialogs (none queued: the dialog is cancelled).
   void AccodaFile(const std::string& percorso) { file_.push_back(percorso); }
+  // Also records what is told to those who follow the game by ear.
+  void RegistraAnnunci(bool si) { annunci_ = si; }
   // A click that a hidden or disabled control ignored.
   void Ignorato(const std::string& comando) { Registra("IGNORATO\t" + comando); }
 
@@ -38,6 +40,8 @@ class FinestraRegistrata : public Finestra {
                           const std::string& nomeIniziale) override;
   void LaunchBrowser(const std::string& indirizzo) override;
   void Chiudi() override;
+  void AnnunciaProposta(int posto, const std::string& presa, int numero, int totale) override;
+  void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
   bool Chiusa() const { return chiusa_; }
 
   // What the window switches on and off is the game's state, not printed.
@@ -57,6 +61,7 @@ class FinestraRegistrata : public Finestra {
   int ridisegni_ = 0;
   std::string status_;
   bool chiusa_ = false;
+  bool annunci_ = false;
 };
 
 }  // namespace quintello

@@ -1,4 +1,4 @@
-// quintello-script [--seed N] [SCRIPT]: plays the game from a script of
+// quintello-script [--seed N] [--annunci] [SCRIPT]: plays the game from a script of
 // clicks and menu choices, without a window, printing what the user would see.
 #include <charconv>
 #include <fstream>
@@ -15,7 +15,7 @@ constexpr int kErroreUso = 2;
 
 int Uso(const std::string& messaggio) {
   std::cerr << "quintello-script: " << messaggio << "\n"
-            << "uso: quintello-script [--seed N] [SCRIPT]\n";
+            << "uso: quintello-script [--seed N] [--annunci] [SCRIPT]\n";
   return kErroreUso;
 }
 
@@ -36,11 +36,14 @@ int main(int argc, char** argv) {
   uint64_t seme = quintello::Generatore::SemeCasuale();
   std::string copione;
   bool daFile = false;
+  bool annunci = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--seed") {
       if (i + 1 >= argc || !LeggiSeme(argv[i + 1], seme)) return Uso("--seed vuole un numero");
       ++i;
+    } else if (arg == "--annunci") {
+      annunci = true;
     } else if (!daFile && !arg.starts_with("-")) {
       copione = arg;
       daFile = true;
@@ -62,6 +65,7 @@ int main(int argc, char** argv) {
   if (!comandi) return Uso(errore);
 
   quintello::FinestraRegistrata finestra;
+  finestra.RegistraAnnunci(annunci);
   quintello::Gioco gioco(finestra, seme);
   std::string uscita;
   gioco.Form_Load();

@@ -1,0 +1,145 @@
+// The count of a hand, its message, the settlement and the status line.
+#include <gtest/gtest.h>
+
+#include "MettiCarte.h"
+#include "scoring/ContaPunti.h"
+#include "scoring/FineMano.h"
+#include "scoring/Obiettivo.h"
+#include "scoring/StatusBar.h"
+
+namespace quintello {
+namespace {
+
+using prova::Metti;
+
+// A finished hand: the listed cards to the computer, all others to the user.
+Carte Mano(std::string_view delPC, std::string_view scopePC = "",
+           std::string_view scopeUtente = "") {
+  Carte carte;
+  carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaUtente; });
+  Metti(carte, delPC, PresaPC);
+  Metti(carte, scopePC, ScopaPC);
+  Metti(carte, scopeUtente, ScopaUtente);
+  return carte;
+}
+
+TEST(ContaPunti, EachKindOfPoint) {
+  struct Caso {
+    Carte carte;
+    int carte_[2], ori[2], scope[2], settebello, primiera[2], punti[2];
+  };
+  Carte soloSette;
+  Metti(soloSette, "7o 7s 7c 7b", PresaPC);
+  Carte manca;  // a side missing a suit still wins with the greater sum
+  Metti(manca, "7o 7s 7c", PresaUtente);
+  Metti(manca, "1o 1s 1c", PresaPC);
+  Metti(manca, "1b", ScopaPC);
+  const Caso casi[] = {
+      // 22 cards with 6 coins, the settebello and two sweeps to the computer.
+      {Mano("1o 2o 3o 4o 5o 7o 1s 2s 3s 4s 5s 6s 8s 9s 1c 2c 3c 4c 5c 6c", "0s 8c"),
+       {22, 18},
+       {6, 4},
+       {2, 0},
+       1,
+       {57, 81},
+       {5, 1}},
+      // 20 cards and 5 coins each: neither scores.
+      {Mano("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b"),
+       {20, 20},
+       {5, 5},
+       {0, 0},
+       2,
+       {68, 78},
+       {0, 2}},
+      {soloSette, {4, 0}, {1, 0}, {0, 0}, 1, {84, 0}, {4, 0}},
+      {manca, {4, 3}, {1, 1}, {1, 0}, 2, {64, 63}, {3, 1}},
+      {Mano("", "", "4b"), {0, 40}, {0, 10}, {0, 1}, 2, {0, 84}, {0, 5}},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(prova::Codici(c.carte, PresaPC));
+    EXPECT_EQ(ContaCartePC(c.carte), c.carte_[0]);
+    EXPECT_EQ(ContaCarteUtente(c.carte), c.carte_[1]);
+    EXPECT_EQ(ContaOriPC(c.carte), c.ori[0]);
+    EXPECT_EQ(ContaOriUtente(c.carte), c.ori[1]);
+    EXPECT_EQ(ContaScopePC(c.carte), c.scope[0]);
+    EXPECT_EQ(ContaScopeUtente(c.carte), c.scope[1]);
+    EXPECT_EQ(SetteDenari(c.carte), c.settebello);
+    EXPECT_EQ(PrimieraPC(c.carte), c.primiera[0]);
+    EXPECT_EQ(PrimieraUtente(c.carte), c.primiera[1]);
+    EXPECT_EQ(PuntiDellaMano(c.carte).pc, c.punti[0]);
+    EXPECT_EQ(PuntiDellaMano(c.carte).utente, c.punti[1]);
+  }
+}
+
+TEST(FineMano, TableToTheLastCapturerThenTheCountAndTheDecision) {
+  struct Caso {
+    int16_t ultimapresa, puntivittoria, pc, utente;
+    int16_t pcDopo, utenteDopo;
+    Esito esito;
+  };
+  // The hand: the user takes the settebello, cards, coins and primiera (4
+  // points); the computer nothing. The table goes to the last capturer.
+  const Caso casi[] = {
+      {1, 11, 0, 0, 0, 4, Esito::ProssimaMano},        {1, 11, 3, 6, 3, 10, Esito::ProssimaMano},
+      {1, 11, 10, 7, 10, 11, Esito::VinceUtente},      {1, 11, 11, 7, 11, 11, Esito::Spareggio},
+      {1, 11, 12, 7, 12, 11, Esito::VinceComputer},    {1, 7, 8, 0, 8, 4, Esito::VinceComputer},
+      {1, 21, 0, 32766, 0, 32767, Esito::VinceUtente},  // saturates, never wraps
+      {0, 11, 0, 0, 0, 4, Esito::ProssimaMano},
+  };
+  for (const Caso& c : casi) {
+    StatoPartita stato;
+    stato.carte = Mano("1s 2s 3s 4s 5s 6s 8s 9s");
+    Metti(stato.carte, "1o 0b", Terra);
+    stato.ultimapresa = c.ultimapresa;
+    stato.puntivittoria = c.puntivittoria;
+    stato.punteggiopc = c.pc;
+    stato.punteggiouser = c.utente;
+    const FineDellaMano fine = FineMano(stato);
+    EXPECT_EQ(stato.carte.Conta(Terra), 0);
+    EXPECT_EQ(stato.carte(1, Denari), c.ultimapresa ? PresaUtente : PresaPC);
+    EXPECT_EQ(stato.punteggiopc, c.pcDopo);
+    EXPECT_EQ(stato.punteggiouser, c.utenteDopo);
+    EXPECT_EQ(fine.esito, c.esito) << c.pc << "-" << c.utente << " a " << c.puntivittoria;
+  }
+}
+
+TEST(FineMano, TheCountsMessage) {
+  StatoPartita stato;
+  stato.carte = Mano("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b");
+  stato.punteggiopc = 4;
+  stato.punteggiouser = -3;
+  EXPECT_EQ(FineMano(stato).conteggio,
+            "Punteggio di questa partita: \r\nCarte: PC=20 USER=20\r\n"
+            "Carte d'oro: PC=5 USER=5\r\nSette di denari preso da USER\r\n"
+            "Primiera: PC=68 USER=78\r\nScope: PC=0 USER=0\r\n\r\n"
+            "Totale di questa mano: PC=0 USER=2\r\nPunteggio complessivo: PC=4 USER=-1");
+  Carte carte;
+  Metti(carte, "7o", PresaPC);
+  EXPECT_NE(TestoPunti(carte, {}, 0, 0).find("\r\nSette di denari preso dal PC\r\n"),
+            std::string::npos);
+  Metti(carte, "7o", Terra);
+  EXPECT_EQ(TestoPunti(carte, {}, 0, 0).find("Sette"), std::string::npos);
+}
+
+TEST(Obiettivo, TheOneItemThatNamesTheTarget) {
+  EXPECT_EQ(SpunteObiettivo(7), (std::array<bool, kObiettivi>{true, false, false, false}));
+  EXPECT_EQ(SpunteObiettivo(21), (std::array<bool, kObiettivi>{false, false, false, true}));
+  EXPECT_EQ(SpunteObiettivo(12), (std::array<bool, kObiettivi>{}));
+}
+
+TEST(StatusBar, CardsAndSweepsOfThisHandAndTheMatchScore) {
+  StatoPartita stato;
+  Metti(stato.carte, "1o 2o 3o", PresaPC);
+  Metti(stato.carte, "4o", ScopaPC);
+  Metti(stato.carte, "5o 6o", PresaUtente);
+  Metti(stato.carte, "7o 8o", ScopaUtente);
+  Metti(stato.carte, "9o", Terra);
+  stato.punteggiopc = 12;
+  stato.punteggiouser = -2;
+  EXPECT_EQ(TestoStatusBar(stato),
+            "Carte prese dal PC: 4 Carte prese da USER: 4 Scope PC: 1 Scope USER: 2 - "
+            "Punteggio: PC: 12 USER: -2");
+}
+
+}  // namespace
+}  // namespace quintello

@@ -1,0 +1,221 @@
+// The rules of a play: capture lists, forced capture, the proposal, applying
+// a play, and the computer's choice.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "MettiCarte.h"
+#include "rules/Combinazioni.h"
+#include "rules/Giocata.h"
+#include "rules/OrdinamentoScambi.h"
+#include "rules/PesoCarte.h"
+#include "rules/ProponiPresa.h"
+#include "rules/SceltaComputer.h"
+
+namespace quintello {
+namespace {
+
+using prova::Codici;
+using prova::Metti;
+using Voci = std::vector<std::string>;
+
+Voci Lista(const Combinazioni& comb, int somma) {
+  return {comb.liste[somma].begin() + 1, comb.liste[somma].begin() + 1 + comb.n[somma]};
+}
+
+// An independent enumeration: every non-empty subset as an increasing index
+// sequence, in lexicographic order, kept by its sum.
+std::array<Voci, kSommaMassima + 1> ForzaBruta(const Voci& terra) {
+  const int n = static_cast<int>(terra.size());
+  std::vector<std::vector<int>> sottoinsiemi;
+  for (int maschera = 1; maschera < (1 << n); ++maschera) {
+    std::vector<int> indici;
+    for (int i = 0; i < n; ++i)
+      if (maschera & (1 << i)) indici.push_back(i);
+    sottoinsiemi.push_back(indici);
+  }
+  std::sort(sottoinsiemi.begin(), sottoinsiemi.end());
+  std::array<Voci, kSommaMassima + 1> liste;
+  for (const auto& indici : sottoinsiemi) {
+    std::string presa;
+    int somma = 0;
+    for (int i : indici) {
+      presa += terra[i];
+      somma += LeggiCarta(terra[i]).valore;
+    }
+    if (somma <= kSommaMassima) liste[somma].push_back(presa);
+  }
+  return liste;
+}
+
+TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
+  std::mt19937 caso(2024);
+  std::vector<Carta> mazzo;
+  for (int16_t v = 1; v <= kValori; ++v)
+    for (int16_t s = 1; s <= kSemi; ++s) mazzo.push_back({v, s});
+  Combinazioni comb;  // reused, so leftovers of a larger table would show
+  for (int prova = 0; prova < 300; ++prova) {
+    std::shuffle(mazzo.begin(), mazzo.end(), caso);
+    const int quante = static_cast<int>(caso() % (kCarteTerraMassime + 1));
+    Carte carte;
+    for (int i = 0; i < quante; ++i) carte[mazzo[i]] = Terra;
+    Voci terra;
+    for (std::size_t k = 0; k < NumeroCodici(Codici(carte, Terra)); ++k)
+      terra.emplace_back(CodiceN(Codici(carte, Terra), k));
+    CalcolaCombinazioni(carte, comb);
+    const auto attese = ForzaBruta(terra);
+    for (int s = 1; s <= kSommaMassima; ++s) ASSERT_EQ(Lista(comb, s), attese[s]) << "somma " << s;
+
+    for (int v = 1; v <= kValori; ++v) {
+      CombinazioniObbligate(carte, comb, v);
+      const Voci unaVolta = Lista(comb, v);
+      CombinazioniObbligate(carte, comb, v);
+      ASSERT_EQ(Lista(comb, v), unaVolta) << "forcing twice is forcing once";
+      Voci stessoValore;
+      for (const std::string& c : terra)
+        if (LeggiCarta(c).valore == v) stessoValore.push_back(c);
+      ASSERT_EQ(unaVolta, stessoValore.empty() ? attese[v] : stessoValore) << "valore " << v;
+    }
+  }
+}
+
+TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
+  struct Caso {
+    const char* terra;
+    int valore;
+    int16_t indice;  // the counter before the click
+    int16_t dopo;
+    const char* presa;
+    int totale;
+  };
+  const Caso casi[] = {
+      {"1o 2s 3c 4b", 5, 0, 1, "1o4b", 2},
+      {"1o 2s 3c 4b", 5, 1, 2, "2s3c", 2},
+      {"1o 2s 3c 4b", 5, 2, 1, "1o4b", 2},  // after the last, the first again
+      {"1o 2s 3c 4b", 5, -7, 1, "1o4b", 2},
+      {"2s 3b 5o 5c", 5, 1, 2, "5c", 2},  // a five on the table: only the fives
+      {"2s 3b 5o 5c", 10, 2, 3, "5o5c", 3},
+      {"3o 4c", 9, 0, 1, "", 0},  // nothing to take: the click still counts
+      {"3o 4c", 9, 4, 5, "", 0},
+      {"3o 4c", 9, 32767, 32767, "", 0},  // but never past what it can hold
+      {"3o 4c", 0, 0, 1, "", 0},          // an empty slot's value
+      {"3o 4c", -1, 0, 1, "", 0},
+  };
+  for (const Caso& c : casi) {
+    Carte carte;
+    Metti(carte, c.terra, Terra);
+    const Proposta p = ProponiPresa(carte, c.valore, c.indice);
+    EXPECT_EQ(p.indicepresa, c.dopo) << c.terra << " / " << c.valore << " click " << c.indice;
+    EXPECT_EQ(p.presa, c.presa) << c.terra << " / " << c.valore << " click " << c.indice;
+    EXPECT_EQ(p.totale, c.totale) << c.terra << " / " << c.valore;
+  }
+}
+
+TEST(ApplicaGiocata, LaysCapturesAndSweeps) {
+  struct Caso {
+    const char* terra;
+    const char* carta;
+    const char* presa;
+    Giocatore chi;
+    const char* terraDopo;
+    const char* pila;  // the player's captured pile, sweep card apart
+    int16_t scopa;     // the played card's location when it swept, else 0
+    int16_t ultimapresa;
+  };
+  const Caso casi[] = {
+      {"1o 3c", "6b", "", Giocatore::Utente, "1o3c6b", "", 0, 9},
+      {"1o 3c 6s", "4b", "1o3c", Giocatore::Utente, "6s", "1o3c4b", 0, 1},
+      {"1o 3c 6s", "4b", "1o3c", Giocatore::PC, "6s", "1o3c4b", 0, 0},
+      {"2c 5s", "7o", "2c5s", Giocatore::Utente, "", "2c5s", ScopaUtente, 1},
+      {"2c 5s", "7o", "2c5s", Giocatore::PC, "", "2c5s", ScopaPC, 0},
+  };
+  for (const Caso& c : casi) {
+    StatoPartita stato;
+    stato.ultimapresa = 9;
+    Metti(stato.carte, c.terra, Terra);
+    const Carta carta = LeggiCarta(c.carta);
+    stato.carte[carta] = c.chi == Giocatore::Utente ? ManoUtente : ManoPC;
+    ApplicaGiocata(stato, carta, c.presa, c.chi);
+    const Luogo pila = c.chi == Giocatore::Utente ? PresaUtente : PresaPC;
+    EXPECT_EQ(Codici(stato.carte, Terra), c.terraDopo) << c.terra << " + " << c.carta;
+    EXPECT_EQ(Codici(stato.carte, pila), c.pila) << c.terra << " + " << c.carta;
+    if (c.scopa != 0) EXPECT_EQ(stato.carte[carta], c.scopa);
+    EXPECT_EQ(stato.carte.Conta(ScopaPC) + stato.carte.Conta(ScopaUtente), c.scopa != 0);
+    EXPECT_EQ(stato.ultimapresa, c.ultimapresa) << c.terra << " + " << c.carta;
+  }
+}
+
+TEST(PesoCarte, WeightsByTheFirstRuleThatFitsAddedFromTheLeft) {
+  const std::pair<const char*, double> casi[] = {
+      {"7o", 10},  {"6o", 1.7}, {"1o", 1.7}, {"7s", 3.5}, {"6c", 1.8},
+      {"1b", 1.6}, {"5s", 1.3}, {"4c", 1.2}, {"3b", 1.1}, {"2s", 1.05},
+      {"8b", 1},   {"9c", 1},   {"0b", 1},   {"", 0},     {"2c3b5s", (1.05 + 1.1) + 1.3},
+  };
+  for (const auto& [presa, peso] : casi) EXPECT_EQ(PesoCarte(presa), peso) << presa;
+}
+
+// The exchange loop itself, as written: the reference the fast version is held to.
+std::vector<int> PermutazioneScambiDiretta(std::vector<double> peso) {
+  const int n = static_cast<int>(peso.size());
+  std::vector<int> posto(n);
+  std::iota(posto.begin(), posto.end(), 0);
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      if (peso[i] < peso[j]) {
+        std::swap(peso[i], peso[j]);
+        std::swap(posto[i], posto[j]);
+      }
+    }
+  }
+  return posto;
+}
+
+TEST(PermutazioneScambi, MatchesTheLoopOnRandomWeightsWithManyTies) {
+  std::mt19937 caso(99);
+  for (int prova = 0; prova < 3000; ++prova) {
+    const int n = static_cast<int>(caso() % 70);
+    const int distinti = 1 + static_cast<int>(caso() % 8);
+    std::vector<double> peso(n);
+    for (double& w : peso) w = 1.0 + 0.25 * static_cast<double>(caso() % distinti);
+    ASSERT_EQ(PermutazioneScambi(peso), PermutazioneScambiDiretta(peso)) << "prova " << prova;
+  }
+}
+
+TEST(SceltaComputer, CardAndCaptureByWeight) {
+  struct Caso {
+    const char* terra;
+    const char* mano;
+    const char* carta;  // "" nothing to play
+    const char* presa;
+  };
+  const Caso casi[] = {
+      // The best card with its lightest capture.
+      {"1o 3c 4b 6s", "2b 7c 9s", "7c", "3c4b"},
+      // Forced capture: the first suit of the value on the table.
+      {"3s 4c 7o 7b", "7c 8s", "7c", "7o"},
+      {"2c 3b 5s", "1c 5o 0b", "0b", "2c3b5s"},
+      // Equal scores keep the card that comes first.
+      {"1s 2o 5b 6c", "7s 7b", "7s", "2o5b"},
+      // Nothing to take: the lightest card, the first on ties.
+      {"2s 5c", "8b 9c 0s", "8b", ""},
+      {"", "7o 6c 2b", "2b", ""},
+      // Two tens sort list 10 twice: 2c8c 2c8b 2c8o, then 2c8b 2c8c 2c8o;
+      // both score alike, so the first ten takes what the second pass left.
+      {"2c 4s 7o 8o 8c 8b", "1b 0s 0c", "0s", "2c8b"},
+      {"1o 2s", "", "", ""},
+  };
+  for (const Caso& c : casi) {
+    Carte carte;
+    Metti(carte, c.terra, Terra);
+    Metti(carte, c.mano, ManoPC);
+    const std::optional<Scelta> scelta = SceltaComputer(carte);
+    const std::string giocata = scelta ? CodiceCarta(scelta->carta) : "";
+    EXPECT_EQ(giocata, c.carta) << c.terra << " / " << c.mano;
+    EXPECT_EQ(scelta ? scelta->presa : "", c.presa) << c.terra << " / " << c.mano;
+  }
+}
+
+}  // namespace
+}  // namespace quintello
