@@ -16,7 +16,7 @@ void Somme(Maschera resto, int manca, Maschera presa, ElencoPrese& elenco) {
     if (valore > manca) return;
     if (valore == manca) {
       assert(elenco.n < kPreseMassime);
-      elenco.prese[elenco.n++] = presa | Bit(i);
+      if (elenco.n < kPreseMassime) elenco.prese[elenco.n++] = presa | Bit(i);
     } else {
       Somme(resto, manca - valore, presa | Bit(i), elenco);
     }

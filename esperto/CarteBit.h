@@ -41,8 +41,9 @@ inline int Prima(Maschera m) {
 
 // Every capture a card of this value may make from the table, as in the rules:
 // the single cards of its value when there are any, otherwise every set of
-// table cards adding up to it. No capture means the card is laid.
-inline constexpr int kPreseMassime = 256;
+// table cards adding up to it. No capture means the card is laid. A table of
+// 13 cards (the most it can hold) gives at most 502 captures for one value.
+inline constexpr int kPreseMassime = 512;
 struct ElencoPrese {
   std::array<Maschera, kPreseMassime> prese;
   int n = 0;

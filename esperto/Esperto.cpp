@@ -40,8 +40,7 @@ long Combinazioni(int n, int k, long tetto) {
 
 // Visits every set of k cards out of `carte`, in a fixed order.
 template <typename F>
-void OgniSottoinsieme(const std::vector<int>& carte, int k, std::size_t da, Maschera scelte,
-                      F& f) {
+void OgniSottoinsieme(const std::vector<int>& carte, int k, std::size_t da, Maschera scelte, F& f) {
   if (k == 0) {
     f(scelte);
     return;

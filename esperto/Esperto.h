@@ -26,17 +26,17 @@ struct Contesto {
 // `nonViste`; only how many cards each holds is known.
 struct Vista {
   Giocatore posto = Giocatore::PC;
-  uint64_t mano = 0;         // this seat's hand
-  uint64_t terra = 0;        // the table
-  uint64_t preseMie = 0;     // captured by this seat, sweep cards included
-  uint64_t preseSue = 0;     // captured by the other seat
+  uint64_t mano = 0;      // this seat's hand
+  uint64_t terra = 0;     // the table
+  uint64_t preseMie = 0;  // captured by this seat, sweep cards included
+  uint64_t preseSue = 0;  // captured by the other seat
   int scopeMie = 0;
   int scopeSue = 0;
-  uint64_t nonViste = 0;     // the other hand and the deck together
-  int carteSue = 0;          // cards in the other hand
-  int carteMazzo = 0;        // cards still in the deck
-  bool ioDo = false;         // this seat deals the hand
-  bool ultimaMia = false;    // this seat captured last
+  uint64_t nonViste = 0;   // the other hand and the deck together
+  int carteSue = 0;        // cards in the other hand
+  int carteMazzo = 0;      // cards still in the deck
+  bool ioDo = false;       // this seat deals the hand
+  bool ultimaMia = false;  // this seat captured last
   int punteggioMio = 0;
   int punteggioSuo = 0;
 
@@ -52,8 +52,8 @@ Vista VistaDi(const StatoPartita& stato, Giocatore posto);
 
 // How hard the search works. The defaults are the measured ones.
 struct ParametriEsperto {
-  int campioni = 48;         // deals of the unseen cards searched per move
-  long nodiMassimi = 400000; // no more samples once this many positions are searched
+  int campioni = 48;          // deals of the unseen cards searched per move
+  long nodiMassimi = 400000;  // no more samples once this many positions are searched
 };
 
 // The card to play from `vista.mano` and the capture to make, a capture string

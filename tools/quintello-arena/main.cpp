@@ -65,9 +65,8 @@ PuntiMano GiocaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bo
     }
     const bool pc = turno == Giocatore::PC;
     Giocatore_& g = pc ? aPC : aUtente;
-    const Contesto contesto{
-        .mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC,
-        .ultimaPresa = stato.ultimapresa ? Giocatore::Utente : Giocatore::PC};
+    const Contesto contesto{.mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC,
+                            .ultimaPresa = stato.ultimapresa ? Giocatore::Utente : Giocatore::PC};
     const auto inizio = std::chrono::steady_clock::now();
     const Scelta s = g.strategia(stato.carte, turno, contesto, pc ? casoPC : casoUtente);
     g.tempi.Aggiungi(
