@@ -88,6 +88,18 @@ bench: build
 	$(BUILD)/bench/logica/bench_logica
 	@if [ -x $(BUILD)/bench/art/bench_art ]; then $(BUILD)/bench/art/bench_art; fi
 
+# Esperto and the other players on duplicate deals: make arena MANI=2000 SEME=1
+MANI ?= 2000
+SEME ?= 1
+ARENA := $(BUILD)/tools/quintello-arena/quintello-arena
+.PHONY: arena
+arena: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target quintello-arena
+	$(ARENA) --mani $(MANI) --seme $(SEME) esperto avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) esperto classico
+	$(ARENA) --mani $(MANI) --seme $(SEME) classico avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) esperto esperto
+
 # The long random-play run: make soak HANDS=100000
 HANDS ?= 100000
 soak: build

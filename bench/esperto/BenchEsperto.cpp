@@ -1,0 +1,89 @@
+// Time of one Esperto move on the hardest positions: a full hand and a full
+// table early in a hand, where it samples the most and searches deepest.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "MettiCarte.h"
+#include "engine/Mazzo.h"
+#include "esperto/Esperto.h"
+#include "rules/Combinazioni.h"
+#include "rules/Giocata.h"
+
+namespace quintello {
+namespace {
+
+struct Apertura {
+  const char* terra;
+  const char* mano;
+};
+// Small cards on the table and tens, nines and eights in both hands: every
+// card has several captures, for both sides.
+constexpr Apertura kAperture[] = {
+    {"1o 2s 3c 4b", "0o 9s 8c"},
+    {"1o 1s 2c 3b", "7o 6s 5c"},
+    {"1o 2o 3o 4o", "0s 9c 7b"},
+    {"2o 2s 3c 3b", "0o 0s 7c"},
+};
+
+StatoPartita PosizioneIniziale(const Apertura& a, bool pcDa) {
+  StatoPartita stato;
+  prova::Metti(stato.carte, a.terra, Terra);
+  prova::Metti(stato.carte, a.mano, ManoPC);
+  Generatore caso(3);
+  for (int i = 0; i < kCarteMano; ++i) PescaCarta(stato.carte, caso, ManoUtente);
+  stato.mazziere = pcDa ? 0 : 1;
+  return stato;
+}
+
+void Aperture(benchmark::State& state) {
+  const StatoPartita stato = PosizioneIniziale(kAperture[state.range(0)], state.range(1));
+  const Vista vista = VistaDi(stato, Giocatore::PC);
+  Generatore caso(1);
+  for (auto _ : state) benchmark::DoNotOptimize(ScegliEsperto(vista, caso));
+}
+BENCHMARK(Aperture)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// Every move of Esperto over whole hands against random play, each timed;
+// the counters give the worst and the mean.
+void PartiteIntere(benchmark::State& state) {
+  double peggiore = 0, totale = 0;
+  long mosse = 0;
+  for (auto _ : state) {
+    for (uint64_t seme = 1; seme <= 100; ++seme) {
+      Generatore caso(seme);
+      StatoPartita stato;
+      stato.mazziere = static_cast<int16_t>(seme % 2);
+      DaiCarte(stato.carte, caso);
+      DaiCarteTerra(stato.carte, caso);
+      bool pc = stato.mazziere == 1;
+      for (;;) {
+        if (stato.carte.Conta(ManoPC) + stato.carte.Conta(ManoUtente) == 0) {
+          if (stato.carte.Conta(Mazzo) == 0) break;
+          DaiCarte(stato.carte, caso);
+        }
+        const Giocatore chi = pc ? Giocatore::PC : Giocatore::Utente;
+        const auto inizio = std::chrono::steady_clock::now();
+        const Scelta s = ScegliEsperto(VistaDi(stato, chi), caso);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
+                .count();
+        peggiore = std::max(peggiore, ms);
+        totale += ms;
+        ++mosse;
+        ApplicaGiocata(stato, s.carta, s.presa, chi);
+        pc = !pc;
+      }
+    }
+  }
+  state.counters["peggiore_ms"] = peggiore;
+  state.counters["media_ms"] = totale / std::max(1L, mosse);
+}
+BENCHMARK(PartiteIntere)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quintello
+
+BENCHMARK_MAIN();
