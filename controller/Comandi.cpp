@@ -18,6 +18,9 @@ const std::map<std::string_view, Gestore>& Comandi() {
       {"mnuDona", &Gioco::mnuDona_Click},
       {"Command1", &Gioco::Command1_Click},
       {"Command2", &Gioco::Command2_Click},
+      {"classico", &Gioco::classico_Click},
+      {"esperto", &Gioco::esperto_Click},
+      {"suggerimento", &Gioco::suggerimento_Click},
   };
   return comandi;
 }

@@ -6,6 +6,7 @@
 
 #include "controller/Informazioni.h"
 #include "engine/Mazzo.h"
+#include "esperto/Esperto.h"
 #include "rules/Giocata.h"
 #include "rules/ProponiPresa.h"
 #include "rules/SceltaComputer.h"
@@ -15,7 +16,8 @@
 
 namespace quintello {
 
-Gioco::Gioco(Finestra& f, uint64_t semeCasuale) : finestra_(f), caso_(semeCasuale) {}
+Gioco::Gioco(Finestra& f, uint64_t semeCasuale)
+    : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale) {}
 
 void Gioco::Form_Load() {
   ShapeUserInvisibili();
@@ -63,6 +65,10 @@ void Gioco::DaiCarte() {
 
 void Gioco::user_Click(int indice) {
   if (indice < 0 || indice >= kPostiMano) return;
+  Seleziona(indice);
+}
+
+Proposta Gioco::Seleziona(int indice) {
   ShapeUserInvisibili();
   ShapeTerraInvisibili();
   MostraShape2(indice, true);
@@ -78,6 +84,7 @@ void Gioco::user_Click(int indice) {
   }
   finestra_.AnnunciaProposta(indice, proposta.presa, proposta.totale > 0 ? proposta.indicepresa : 0,
                              proposta.totale);
+  return proposta;
 }
 
 void Gioco::giocatautente_Click() {
@@ -107,7 +114,7 @@ void Gioco::giocatautente_Click() {
 
 void Gioco::GiocaComputer() {
   Ridisegna();
-  const std::optional<Scelta> scelta = SceltaComputer(stato_.carte);
+  const std::optional<Scelta> scelta = SceltaAvversario();
   // Only a damaged saved game leaves the computer nothing to play.
   if (scelta) {
     finestra_.DisegnaCartePC(scelta->carta, 0);
@@ -119,6 +126,12 @@ void Gioco::GiocaComputer() {
   ShapeUserInvisibili();
   AbilitaMano(false);
   MostraBottone(Bottone::Procedi, true);
+}
+
+std::optional<Scelta> Gioco::SceltaAvversario() {
+  if (avversario_ == Avversario::Classico) return SceltaComputer(stato_.carte);
+  if (stato_.carte.Conta(ManoPC) == 0) return std::nullopt;
+  return ScegliEsperto(VistaDi(stato_, Giocatore::PC), casoEsperto_);
 }
 
 void Gioco::procedi_Click() {
@@ -236,6 +249,36 @@ void Gioco::Command2_Click() {
 }
 void Gioco::FaiDonazione() {
   finestra_.LaunchBrowser(kIndirizzoDonazione);
+}
+
+void Gioco::classico_Click() {
+  ScegliAvversario(Avversario::Classico);
+}
+void Gioco::esperto_Click() {
+  ScegliAvversario(Avversario::Esperto);
+}
+
+// The choice lives for the run, like the target, but no saved game holds it.
+void Gioco::ScegliAvversario(Avversario avversario) {
+  avversario_ = avversario;
+  finestra_.SpuntaAvversario(Avversario::Classico, avversario == Avversario::Classico);
+  finestra_.SpuntaAvversario(Avversario::Esperto, avversario == Avversario::Esperto);
+}
+
+// In the user's turn: selects the card Esperto would play from the user's
+// seat and clicks it on until its capture is the one proposed.
+void Gioco::suggerimento_Click() {
+  if (!stato_.flag.giocatautente || stato_.carte.Conta(ManoUtente) == 0) return;
+  const Scelta scelta = SuggerimentoUtente(stato_, casoEsperto_);
+  const AzioniUtente azioni = Azioni();
+  for (int i = 0; i < kPostiMano; ++i) {
+    if (!azioni.user[i] || !(stato_.SlotUtente(i) == scelta.carta)) continue;
+    if (i == stato_.cartaselezionata && stato_.presautente == scelta.presa) return;
+    Proposta proposta = Seleziona(i);
+    for (int k = 1; k < proposta.totale && proposta.presa != scelta.presa; ++k)
+      proposta = Seleziona(i);
+    return;
+  }
 }
 
 AzioniUtente Gioco::Azioni() const {

@@ -9,11 +9,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/Finestra.h"
 #include "engine/Generatore.h"
 #include "engine/StatoPartita.h"
+#include "rules/ProponiPresa.h"
+#include "rules/Scelta.h"
 
 namespace quintello {
 
@@ -50,9 +53,14 @@ class Gioco {
   void mnuDona_Click();
   void Command1_Click();
   void Command2_Click();
+  // The opponent menu and the hint.
+  void classico_Click();
+  void esperto_Click();
+  void suggerimento_Click();
 
   AzioniUtente Azioni() const;
   const StatoPartita& Stato() const { return stato_; }
+  Avversario AvversarioScelto() const { return avversario_; }
   // True once the game has asked its window to close.
   bool Chiusa() const { return chiusa_; }
 
@@ -70,6 +78,10 @@ class Gioco {
   void ImpostaPuntiVittoria(int16_t punti);
   void SpuntaPuntiVittoria();
   void Chiudi();
+  void ScegliAvversario(Avversario avversario);
+  std::optional<Scelta> SceltaAvversario();
+  // Selects the user's hand place and proposes the next capture for it.
+  Proposta Seleziona(int indice);
 
   // The window's switches, kept in the state as they are shown.
   void MostraShape1(int posto, bool visibile);
@@ -89,6 +101,10 @@ class Gioco {
 
   Finestra& finestra_;
   Generatore caso_;
+  // Esperto's samples draw from a generator of their own, seeded with the
+  // game's seed, so that asking for a hint never changes the deals to come.
+  Generatore casoEsperto_;
+  Avversario avversario_ = Avversario::Classico;
   StatoPartita stato_;
   // The name the file dialog starts with: the last one chosen in this run.
   std::string nomefile_;

@@ -15,6 +15,7 @@ namespace quintello {
 
 enum class Bottone { GiocaUtente, Procedi };              // the two "Ok" buttons
 enum class Obiettivo { Sette, Undici, Sedici, Ventuno };  // the target menu's items
+enum class Avversario { Classico, Esperto };              // the computer's way of playing
 enum class Pulsanti { Ok, SiNo };
 enum class Icona { Nessuna, Informazione, Esclamazione, Critica };
 enum class Risposta { Ok, Si, No };
@@ -49,6 +50,7 @@ class Finestra {
   virtual void MostraBottone(Bottone bottone, bool visibile) = 0;
   virtual void AbilitaUser(int posto, bool abilitato) = 0;
   virtual void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) = 0;
+  virtual void SpuntaAvversario(Avversario avversario, bool spuntato) = 0;
 
   // For those who follow the game by ear rather than by sight. The card in the
   // user's hand place `posto` is selected and would take `presa` (a capture
