@@ -1,6 +1,6 @@
 # What `cmake --install` puts on a freedesktop desktop, and the Debian package CPack builds
 # from it (`make package`, or `cpack -G DEB` in the build folder).
-if(NOT TARGET quintello OR NOT TARGET quintello_art)
+if(NOT TARGET quintello OR NOT TARGET quintello_pittore)
   return()
 endif()
 
@@ -38,7 +38,7 @@ install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_ID}.desktop
 install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The scalable icon is the artwork's own hand-drawn copy, kept beside the code that paints it.
-install(FILES ${PROJECT_SOURCE_DIR}/ui/art/quintello.svg
+install(FILES ${PROJECT_SOURCE_DIR}/pittore/quintello.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${QUINTELLO_NOME_ICONA}.svg)
 foreach(lato IN LISTS QUINTELLO_LATI_ICONA)

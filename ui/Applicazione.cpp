@@ -10,7 +10,7 @@
 #include <array>
 
 #include "engine/Finestra.h"
-#include "ui/art/IconaQuintello.h"
+#include "pittore/IconaQuintello.h"
 
 namespace quintello::ui {
 
@@ -32,7 +32,7 @@ class StileSenzaIconeBottoni : public QProxyStyle {
 
 QIcon IconaProgramma() {
   QIcon icona;
-  for (int lato : kLatiIcona) icona.addPixmap(QPixmap::fromImage(ImmagineIcona(lato)));
+  for (int lato : kLatiIcona) icona.addPixmap(QPixmap::fromImage(pittore::ImmagineIcona(lato)));
   return icona;
 }
 

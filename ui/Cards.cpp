@@ -1,6 +1,6 @@
 #include "ui/Cards.h"
 
-#include "ui/art/PittoreCarte.h"
+#include "pittore/PittoreCarte.h"
 
 namespace quintello::ui {
 
@@ -38,7 +38,7 @@ const QPixmap& Cards::Picture(const QString& nome, qreal dpr) {
   auto trovata = cache_.constFind(chiave);
   if (trovata != cache_.constEnd()) return *trovata;
 
-  QPixmap picture = QPixmap::fromImage(ImmagineCarta(carta.valore, carta.seme, dpr));
+  QPixmap picture = QPixmap::fromImage(pittore::ImmagineCarta(carta, dpr));
   picture.setDevicePixelRatio(dpr);
   return *cache_.insert(chiave, picture);
 }

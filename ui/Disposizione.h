@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "pittore/PittoreCarte.h"
+
 namespace quintello::ui {
 
 inline constexpr QSize kClient{794, 512};  // the status bar included
@@ -18,7 +20,7 @@ inline constexpr QRect kBottoneOk{584, 208, 113,
                                   73};  // giocatautente and procedi, one over the other
 inline constexpr QRect kFrame1{8, 8, 489, 465};
 
-inline constexpr QSize kImmagineCarta{74, 130};
+inline constexpr QSize kImmagineCarta = pittore::kDimensioneCarta;
 inline constexpr int kBordoPosto = 2;  // the sunken border around every card picture
 inline constexpr QSize kPosto = kImmagineCarta + QSize(2 * kBordoPosto, 2 * kBordoPosto);
 inline constexpr QSize kCornice{87, 142};

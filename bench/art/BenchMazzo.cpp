@@ -2,20 +2,20 @@
 // in under 50 ms.
 #include <benchmark/benchmark.h>
 
-#include "IconaQuintello.h"
-#include "PittoreCarte.h"
+#include "pittore/IconaQuintello.h"
+#include "pittore/PittoreCarte.h"
 
 namespace {
 
 void MazzoIntero(benchmark::State& stato) {
   const qreal dpr = stato.range(0);
   for (auto _ : stato) {
-    for (int seme = 1; seme <= 4; ++seme) {
-      for (int valore = 1; valore <= 10; ++valore) {
-        benchmark::DoNotOptimize(quintello::ImmagineCarta(valore, seme, dpr));
+    for (int16_t seme = 1; seme <= quintello::kSemi; ++seme) {
+      for (int16_t valore = 1; valore <= quintello::kValori; ++valore) {
+        benchmark::DoNotOptimize(quintello::pittore::ImmagineCarta({valore, seme}, dpr));
       }
     }
-    benchmark::DoNotOptimize(quintello::ImmagineCarta(0, 0, dpr));
+    benchmark::DoNotOptimize(quintello::pittore::ImmagineCarta({}, dpr));
   }
   stato.SetItemsProcessed(stato.iterations() * 41);
 }
@@ -23,9 +23,9 @@ BENCHMARK(MazzoIntero)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // One card of each kind, to see where the time goes.
 void UnaCarta(benchmark::State& stato) {
-  const int valore = stato.range(0);
-  const int seme = stato.range(1);
-  for (auto _ : stato) benchmark::DoNotOptimize(quintello::ImmagineCarta(valore, seme, 2));
+  const quintello::Carta carta{static_cast<int16_t>(stato.range(0)),
+                               static_cast<int16_t>(stato.range(1))};
+  for (auto _ : stato) benchmark::DoNotOptimize(quintello::pittore::ImmagineCarta(carta, 2));
 }
 BENCHMARK(UnaCarta)
     ->Args({1, 1})
@@ -40,7 +40,8 @@ BENCHMARK(UnaCarta)
 
 void Icone(benchmark::State& stato) {
   for (auto _ : stato) {
-    for (int lato : {16, 32, 48, 64, 128}) benchmark::DoNotOptimize(quintello::ImmagineIcona(lato));
+    for (int lato : {16, 32, 48, 64, 128})
+      benchmark::DoNotOptimize(quintello::pittore::ImmagineIcona(lato));
   }
 }
 BENCHMARK(Icone)->Unit(benchmark::kMillisecond);

@@ -3,20 +3,10 @@
 
 #include <QImage>
 #include <QSet>
-#include <utility>
-#include <vector>
+#include <algorithm>
+#include <cstdlib>
 
 namespace quintello::prova {
-
-// The forty faces by suit then value, and the back as (0, 0).
-inline std::vector<std::pair<int, int>> TutteLeCarte() {
-  std::vector<std::pair<int, int>> carte;
-  for (int seme = 1; seme <= 4; ++seme) {
-    for (int valore = 1; valore <= 10; ++valore) carte.emplace_back(valore, seme);
-  }
-  carte.emplace_back(0, 0);
-  return carte;
-}
 
 inline int ColoriDistinti(const QImage& immagine) {
   QSet<QRgb> colori;

@@ -3,20 +3,19 @@
 
 #include <QPainter>
 
-#include "CarteNumerali.h"
-#include "Figure.h"
-#include "PittoreCarte.h"
+#include "pittore/CarteNumerali.h"
+#include "pittore/Figure.h"
+#include "pittore/PittoreCarte.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // Room for the index: the number itself and a little air around it, in logical pixels.
-constexpr QRect kAngoloAlto(0, 0, 12, 17);
-const QRect kAngoloBasso(kLarghezzaCarta - 12, kAltezzaCarta - 17, 12, 17);
+constexpr QSize kAngolo{12, 17};
 constexpr int kDpr = 2;
 
 int PixelNegliAngoli(int valore, Seme seme) {
-  QImage tela(kLarghezzaCarta * kDpr, kAltezzaCarta * kDpr, QImage::Format_ARGB32_Premultiplied);
+  QImage tela(kDimensioneCarta * kDpr, QImage::Format_ARGB32_Premultiplied);
   tela.setDevicePixelRatio(kDpr);
   tela.fill(Qt::transparent);
   {
@@ -28,9 +27,11 @@ int PixelNegliAngoli(int valore, Seme seme) {
       DisegnaNumerale(p, valore, seme);
     }
   }
+  const QSize angolo = kAngolo * kDpr;
+  const QSize resto = tela.size() - angolo;
   int dipinti = 0;
-  for (const QRect& angolo : {kAngoloAlto, kAngoloBasso}) {
-    const QRect pixel(angolo.topLeft() * kDpr, angolo.size() * kDpr);
+  for (const QRect& pixel :
+       {QRect(QPoint(), angolo), QRect(QPoint(resto.width(), resto.height()), angolo)}) {
     for (int y = pixel.top(); y <= pixel.bottom(); ++y) {
       for (int x = pixel.left(); x <= pixel.right(); ++x) {
         if (qAlpha(tela.pixel(x, y)) != 0) ++dipinti;
@@ -41,12 +42,12 @@ int PixelNegliAngoli(int valore, Seme seme) {
 }
 
 TEST(AngoliLiberi, NessunSegnoNeFiguraCopreLIndice) {
-  for (int seme = kPrimoSeme; seme <= kUltimoSeme; ++seme) {
-    for (int valore = 1; valore <= kRe; ++valore) {
+  for (int seme = 1; seme <= kSemi; ++seme) {
+    for (int valore = 1; valore <= kValori; ++valore) {
       EXPECT_EQ(PixelNegliAngoli(valore, static_cast<Seme>(seme)), 0) << valore << "/" << seme;
     }
   }
 }
 
 }  // namespace
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -2,39 +2,39 @@
 
 #include <QLineF>
 #include <QRectF>
+#include <algorithm>
 
-#include "PittoreCarte.h"
-#include "PosizioniSemi.h"
+#include "pittore/PittoreCarte.h"
+#include "pittore/PosizioniSemi.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // Signs keep inside the card's frame.
-const QRectF kDentroCornice(3, 3, kLarghezzaCarta - 6, kAltezzaCarta - 6);
+const QRectF kDentroCornice = QRectF(QPointF(), kDimensioneCarta).adjusted(3, 3, -3, -3);
 // A cup is about three quarters as wide as it is tall.
 constexpr qreal kLarghezzaCoppa = 0.76;
 
-TEST(PosizioniSemi, OgniCartaHaTantiSegniQuantoIlSuoValore) {
-  for (int valore = 1; valore <= kUltimoNumerale; ++valore) {
-    EXPECT_EQ(PosizioniDenari(valore).size(), std::size_t(valore));
-    EXPECT_EQ(PosizioniCoppe(valore).size(), std::size_t(valore));
-    EXPECT_EQ(PosizioniSpade(valore).size(), std::size_t(valore));
-    EXPECT_EQ(PosizioniBastoni(valore).size(), std::size_t(valore));
-  }
+QPointF Specchio(QPointF q) {
+  return {kDimensioneCarta.width() - q.x(), q.y()};
 }
 
-TEST(PosizioniSemi, FuoriDaAssoSetteNonCiSonoPosizioni) {
-  for (int valore : {0, 8, 10, -1}) {
-    EXPECT_TRUE(PosizioniDenari(valore).empty());
-    EXPECT_TRUE(PosizioniCoppe(valore).empty());
-    EXPECT_TRUE(PosizioniSpade(valore).empty());
-    EXPECT_TRUE(PosizioniBastoni(valore).empty());
-  }
+// How many of the card's swords, or batons, mirror the given one left to right.
+int Gemelli(std::span<const Spada> spade, const Spada& s) {
+  return std::ranges::count_if(spade, [&](const Spada& t) {
+    return t.elsa == Specchio(s.elsa) && t.punta == Specchio(s.punta) && t.curva == -s.curva;
+  });
+}
+int Gemelli(std::span<const Bastone> bastoni, const Bastone& b) {
+  return std::ranges::count_if(bastoni, [&](const Bastone& t) {
+    return t.base == Specchio(b.base) && t.cima == Specchio(b.cima);
+  });
 }
 
 TEST(PosizioniSemi, IDenariStannoNellaCorniceESenzaToccarsi) {
   for (int valore = 1; valore <= kUltimoNumerale; ++valore) {
     const auto posti = PosizioniDenari(valore);
+    ASSERT_EQ(posti.size(), std::size_t(valore));
     for (std::size_t i = 0; i < posti.size(); ++i) {
       const qreal r = posti[i].misura;
       EXPECT_TRUE(
@@ -44,6 +44,10 @@ TEST(PosizioniSemi, IDenariStannoNellaCorniceESenzaToccarsi) {
         EXPECT_GT(QLineF(posti[i].centro, posti[j].centro).length(), r + posti[j].misura)
             << valore << " #" << i << " #" << j;
       }
+      // The settebello's prized coin is the largest of the seven.
+      if (valore == kUltimoNumerale && int(i) != kIndiceSettebello) {
+        EXPECT_GT(posti[kIndiceSettebello].misura, r * 1.2) << i;
+      }
     }
   }
 }
@@ -51,17 +55,16 @@ TEST(PosizioniSemi, IDenariStannoNellaCorniceESenzaToccarsi) {
 TEST(PosizioniSemi, LeCoppeStannoNellaCorniceESenzaSovrapporsi) {
   for (int valore = 1; valore <= kUltimoNumerale; ++valore) {
     const auto posti = PosizioniCoppe(valore);
+    ASSERT_EQ(posti.size(), std::size_t(valore));
     std::vector<QRectF> sagome;
     for (const Posto& posto : posti) {
       const QSizeF misura(posto.misura * kLarghezzaCoppa, posto.misura);
       sagome.emplace_back(posto.centro - QPointF(misura.width(), misura.height()) / 2, misura);
     }
+    // Neighbouring cups leave a gap between their boxes except where a cup stands in the gap
+    // of a staggered row (the five and the seven).
     for (std::size_t i = 0; i < sagome.size(); ++i) {
       EXPECT_TRUE(kDentroCornice.contains(sagome[i])) << valore << " #" << i;
-    }
-    // Side by side or one above the other, neighbouring cups leave a gap between their boxes
-    // except where a cup stands in the gap of a staggered row (the five and the seven).
-    for (std::size_t i = 0; i < sagome.size(); ++i) {
       for (std::size_t j = i + 1; j < sagome.size(); ++j) {
         const QRectF comune = sagome[i].intersected(sagome[j]);
         EXPECT_LT(comune.width() * comune.height(), 0.08 * sagome[j].width() * sagome[j].height())
@@ -71,52 +74,25 @@ TEST(PosizioniSemi, LeCoppeStannoNellaCorniceESenzaSovrapporsi) {
   }
 }
 
-TEST(PosizioniSemi, SpadeEBastoniStannoNellaCornice) {
+TEST(PosizioniSemi, SpadeEBastoniStannoNellaCorniceSpecchiati) {
   for (int valore = 1; valore <= kUltimoNumerale; ++valore) {
-    for (const Spada& spada : PosizioniSpade(valore)) {
+    const auto spade = PosizioniSpade(valore);
+    const auto bastoni = PosizioniBastoni(valore);
+    ASSERT_EQ(spade.size(), std::size_t(valore));
+    ASSERT_EQ(bastoni.size(), std::size_t(valore));
+    for (const Spada& spada : spade) {
       EXPECT_TRUE(kDentroCornice.contains(spada.elsa)) << valore;
       EXPECT_TRUE(kDentroCornice.contains(spada.punta)) << valore;
-      EXPECT_LT(spada.elsa.y(), kAltezzaCarta - 12) << "room for the grip, " << valore;
+      EXPECT_LT(spada.elsa.y(), kDimensioneCarta.height() - 12) << "room for the grip, " << valore;
+      EXPECT_EQ(Gemelli(spade, spada), 1) << valore;
     }
-    for (const Bastone& bastone : PosizioniBastoni(valore)) {
+    for (const Bastone& bastone : bastoni) {
       EXPECT_TRUE(kDentroCornice.contains(bastone.base)) << valore;
       EXPECT_TRUE(kDentroCornice.contains(bastone.cima)) << valore;
+      EXPECT_EQ(Gemelli(bastoni, bastone), 1) << valore;
     }
-  }
-}
-
-TEST(PosizioniSemi, SpadeEBastoniSonoSpecchiatiDaSinistraADestra) {
-  const auto specchio = [](QPointF q) { return QPointF(kLarghezzaCarta - q.x(), q.y()); };
-  for (int valore = 2; valore <= kUltimoNumerale; ++valore) {
-    for (const Spada& spada : PosizioniSpade(valore)) {
-      int gemelle = 0;
-      for (const Spada& altra : PosizioniSpade(valore)) {
-        if (altra.elsa == specchio(spada.elsa) && altra.punta == specchio(spada.punta) &&
-            altra.curva == -spada.curva) {
-          ++gemelle;
-        }
-      }
-      EXPECT_EQ(gemelle, 1) << valore;
-    }
-    for (const Bastone& bastone : PosizioniBastoni(valore)) {
-      int gemelli = 0;
-      for (const Bastone& altro : PosizioniBastoni(valore)) {
-        if (altro.base == specchio(bastone.base) && altro.cima == specchio(bastone.cima)) {
-          ++gemelli;
-        }
-      }
-      EXPECT_EQ(gemelli, 1) << valore;
-    }
-  }
-}
-
-TEST(PosizioniSemi, NelSettebelloIlDenaroPregiatoEIlPiuGrande) {
-  const auto posti = PosizioniDenari(7);
-  ASSERT_EQ(posti.size(), std::size_t(kIndiceSettebello + 1));
-  for (int i = 0; i < kIndiceSettebello; ++i) {
-    EXPECT_GT(posti[kIndiceSettebello].misura, posti[i].misura * 1.2) << i;
   }
 }
 
 }  // namespace
-}  // namespace quintello
+}  // namespace quintello::pittore

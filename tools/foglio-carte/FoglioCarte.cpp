@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "PittoreCarte.h"
+#include "pittore/PittoreCarte.h"
 
 namespace {
 
@@ -62,10 +62,9 @@ bool Leggi(int argc, char** argv, Argomenti& a) {
 }
 
 QImage Foglio(const Argomenti& a) {
-  using quintello::kAltezzaCarta;
-  using quintello::kLarghezzaCarta;
-  const int passoX = kLarghezzaCarta + kSpazio;
-  const int passoY = kAltezzaCarta + kSpazio;
+  using quintello::pittore::kDimensioneCarta;
+  const int passoX = kDimensioneCarta.width() + kSpazio;
+  const int passoY = kDimensioneCarta.height() + kSpazio;
   // The back stands in a column of its own, set apart by a double gap.
   const int colonne = a.valori.Quanti() + (a.MazzoIntero() ? 1 : 0);
   const int larghezza = colonne * passoX + kSpazio + (a.MazzoIntero() ? kSpazio : 0);
@@ -75,16 +74,16 @@ QImage Foglio(const Argomenti& a) {
   foglio.setDevicePixelRatio(a.scala);
   foglio.fill(kPanno);
   QPainter p(&foglio);
-  for (int seme = a.semi.da; seme <= a.semi.a; ++seme) {
-    for (int valore = a.valori.da; valore <= a.valori.a; ++valore) {
+  for (int16_t seme = a.semi.da; seme <= a.semi.a; ++seme) {
+    for (int16_t valore = a.valori.da; valore <= a.valori.a; ++valore) {
       const QPointF posto((valore - a.valori.da) * passoX + kSpazio,
                           (seme - a.semi.da) * passoY + kSpazio);
-      p.drawImage(posto, quintello::ImmagineCarta(valore, seme, a.scala));
+      p.drawImage(posto, quintello::pittore::ImmagineCarta({valore, seme}, a.scala));
     }
   }
   if (a.MazzoIntero()) {
     p.drawImage(QPointF(a.valori.Quanti() * passoX + 2 * kSpazio, kSpazio),
-                quintello::ImmagineCarta(0, 0, a.scala));
+                quintello::pittore::ImmagineCarta({}, a.scala));
   }
   return foglio;
 }

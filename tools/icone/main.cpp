@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "IconaQuintello.h"
+#include "pittore/IconaQuintello.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 4) {
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     }
     const QString dir = QStringLiteral("%1/%2x%2/apps").arg(cartella).arg(lato);
     const QString file = QStringLiteral("%1/%2.png").arg(dir, nome);
-    const QImage icona = quintello::ImmagineIcona(lato);
+    const QImage icona = quintello::pittore::ImmagineIcona(lato);
     if (icona.size() != QSize(lato, lato) || !QDir().mkpath(dir) || !icona.save(file, "PNG")) {
       std::fprintf(stderr, "impossibile scrivere %s\n", qPrintable(file));
       return 1;

@@ -6,7 +6,7 @@
 
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 
 // A round sign's place: its centre and its size (radius for coins, height for cups).
 struct Posto {
@@ -24,4 +24,4 @@ std::span<const Posto> PosizioniCoppe(int valore);
 std::span<const Spada> PosizioniSpade(int valore);
 std::span<const Bastone> PosizioniBastoni(int valore);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

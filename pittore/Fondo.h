@@ -5,10 +5,10 @@
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
 
 QPainterPath FormaCarta();
 // Paints the stock and, for faces, the thin frame inside the edge.
 void DisegnaFondo(QPainter& p, bool conCornice);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
 
 // Outline width in logical pixels; thin enough for 1x, still visible.
 inline constexpr qreal kTratto = 0.7;
@@ -33,4 +33,4 @@ QPainterPath Poligono(std::initializer_list<QPointF> punti);
 // width as a share of its length.
 QPainterPath Mandorla(qreal lunghezza, qreal pancia);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

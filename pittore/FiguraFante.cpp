@@ -5,7 +5,7 @@
 #include "Colori.h"
 #include "Figure.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr QPointF kTesta{35, 32};
@@ -115,4 +115,4 @@ void DisegnaFante(QPainter& p, Seme seme) {
   }
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

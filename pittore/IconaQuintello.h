@@ -3,9 +3,9 @@
 
 #include <QImage>
 
-namespace quintello {
+namespace quintello::pittore {
 
 // A square, transparent-backed icon of lato x lato pixels.
 QImage ImmagineIcona(int lato);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

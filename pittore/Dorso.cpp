@@ -9,17 +9,18 @@
 #include "Fondo.h"
 #include "PittoreCarte.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr qreal kMargine = 4.5;
 constexpr qreal kPassoX = 9.25;  // the lattice's half-cell, so it fits the panel evenly
 constexpr qreal kPassoY = 12;
 constexpr qreal kLinea = 0.9;  // width of the lattice's lines
-constexpr QPointF kCentro{kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0};
+constexpr QPointF kCentro{kDimensioneCarta.width() / 2.0, kDimensioneCarta.height() / 2.0};
 
 QRectF Pannello() {
-  return QRectF(kMargine, kMargine, kLarghezzaCarta - 2 * kMargine, kAltezzaCarta - 2 * kMargine);
+  return QRectF(kMargine, kMargine, kDimensioneCarta.width() - 2 * kMargine,
+                kDimensioneCarta.height() - 2 * kMargine);
 }
 
 // A four-pointed flower: one closed outline, cheap to fill many times over.
@@ -123,4 +124,4 @@ void DisegnaDorso(QPainter& p) {
   p.restore();
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

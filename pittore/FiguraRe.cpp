@@ -7,7 +7,7 @@
 #include "Colori.h"
 #include "Figure.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr QPointF kTesta{36, 31};
@@ -165,4 +165,4 @@ void DisegnaRe(QPainter& p, Seme seme) {
   }
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

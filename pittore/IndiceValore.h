@@ -3,9 +3,9 @@
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
 
 // Paints valore (1..10) at the top-left corner and again, turned, at the bottom-right.
 void DisegnaIndice(QPainter& p, int valore);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -8,7 +8,7 @@
 #include "Colori.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr int kCampioni = 18;
@@ -161,4 +161,4 @@ void DisegnaBastone(QPainter& p, const Bastone& b) {
   p.restore();
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

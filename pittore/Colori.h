@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace quintello {
+namespace quintello::pittore {
 
 // Card stock and frame.
 inline const QColor coloreCarta{0xfb, 0xf6, 0xe8};
@@ -49,4 +49,4 @@ inline const QColor coloreGrigio{0xd9, 0xd6, 0xcf};
 inline const QColor coloreDorso{0x1f, 0x4a, 0x8a};
 inline const QColor coloreDorsoChiaro{0xf4, 0xee, 0xdc};
 
-}  // namespace quintello
+}  // namespace quintello::pittore

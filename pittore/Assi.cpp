@@ -9,7 +9,7 @@
 #include "PosizioniSemi.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 void DisegnaFoglia(QPainter& p, QPointF attacco, qreal angolo, qreal lunghezza) {
@@ -169,4 +169,4 @@ void DisegnaAsso(QPainter& p, Seme seme) {
   }
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

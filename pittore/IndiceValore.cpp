@@ -7,9 +7,9 @@
 #include "Campitura.h"
 #include "Colori.h"
 #include "PittoreCarte.h"
-#include "Seme.h"
+#include "engine/Carta.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // Digits are drawn in a 4 x 6 box; kScalaCifra maps it to logical pixels.
@@ -107,8 +107,8 @@ QPainterPath Numero(int valore) {
 // than stroking the digits on every card.
 const QPainterPath& Glifo(int valore) {
   static const auto glifi = [] {
-    std::array<QPainterPath, kRe + 1> tutti;
-    for (int v = 1; v <= kRe; ++v) tutti[v] = Contorno(Numero(v), kTrattoCifra);
+    std::array<QPainterPath, kValori + 1> tutti;
+    for (int v = 1; v <= kValori; ++v) tutti[v] = Contorno(Numero(v), kTrattoCifra);
     return tutti;
   }();
   return glifi[valore];
@@ -117,17 +117,18 @@ const QPainterPath& Glifo(int valore) {
 }  // namespace
 
 void DisegnaIndice(QPainter& p, int valore) {
-  if (valore < 1 || valore > kRe) return;
+  if (valore < 1 || valore > kValori) return;
   const QPainterPath& glifo = Glifo(valore);
   p.save();
   p.translate(kAngoloIndice);
   Campisci(p, glifo, coloreInchiostro, 0);
   p.restore();
   p.save();
-  p.translate(kLarghezzaCarta - kAngoloIndice.x(), kAltezzaCarta - kAngoloIndice.y());
+  p.translate(kDimensioneCarta.width() - kAngoloIndice.x(),
+              kDimensioneCarta.height() - kAngoloIndice.y());
   p.rotate(180);
   Campisci(p, glifo, coloreInchiostro, 0);
   p.restore();
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

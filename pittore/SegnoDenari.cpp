@@ -6,7 +6,7 @@
 #include "Colori.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // Below this radius in device pixels the engraved rim only muddies the gold.
@@ -83,4 +83,4 @@ void DisegnaDenaroPregiato(QPainter& p, QPointF centro, qreal raggio) {
   Campisci(p, filo, coloreRossoScuro, 0);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -1,14 +1,14 @@
 // Ace to seven: the suit signs laid out on the card.
 #pragma once
 
-#include "Seme.h"
+#include "engine/Carta.h"
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
 
 void DisegnaNumerale(QPainter& p, int valore, Seme seme);
 // The ace's single large, ornate sign.
 void DisegnaAsso(QPainter& p, Seme seme);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -7,7 +7,7 @@
 #include "Colori.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 
 void DisegnaFigura(QPainter& p, int valore, Seme seme) {
   if (valore == kFante) DisegnaFante(p, seme);
@@ -162,4 +162,4 @@ void DisegnaSegnoImpugnato(QPainter& p, Seme seme, QPointF mano, qreal misura, Q
   DisegnaMano(p, mano);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

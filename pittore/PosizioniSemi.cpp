@@ -4,7 +4,7 @@
 
 #include "PittoreCarte.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 template <typename T>
@@ -47,7 +47,7 @@ constexpr qreal kSporgenza = 0.13;  // how far past the crossings, as a share of
 // The blade that bows `scarto` pixels sideways midway between its crossings; inner pairs cross
 // `rientro` pixels nearer the middle, so their hilts stand higher and can be told apart.
 constexpr Spada Meridiano(qreal scarto, qreal rientro, qreal larghezza) {
-  const qreal x = kLarghezzaCarta / 2.0 - 4 * scarto * kSporgenza * (1 + kSporgenza);
+  const qreal x = kDimensioneCarta.width() / 2.0 - 4 * scarto * kSporgenza * (1 + kSporgenza);
   const qreal basso = kIncrocioBasso - rientro;
   const qreal alto = kIncrocioAlto + rientro;
   const qreal fuori = (basso - alto) * kSporgenza;
@@ -126,4 +126,4 @@ std::span<const Bastone> PosizioniBastoni(int valore) {
   return Scegli(kBastoni, valore);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

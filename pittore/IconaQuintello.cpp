@@ -5,15 +5,13 @@
 #include "Fondo.h"
 #include "PittoreCarte.h"
 #include "Segni.h"
-#include "Seme.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // Below this size the seven coins would melt into a smudge: the front card then shows the
 // settebello's prized coin alone, large.
 constexpr int kLatoSemplice = 40;
-constexpr int kValoreSettebello = 7;
 
 struct Posa {
   QPointF piede;  // bottom centre of the card, as a share of the side
@@ -27,16 +25,17 @@ constexpr Posa kDietroPiccolo{{0.43, 0.9}, -10, 0.82};
 constexpr Posa kDavantiPiccolo{{0.6, 0.905}, 7, 0.82};
 
 void Colloca(QPainter& p, int lato, const Posa& posa) {
-  const qreal scala = lato * posa.altezza / kAltezzaCarta;
+  const qreal scala = lato * posa.altezza / kDimensioneCarta.height();
   p.translate(posa.piede * lato);
   p.rotate(posa.giro);
   p.scale(scala, scala);
-  p.translate(-kLarghezzaCarta / 2.0, -kAltezzaCarta);
+  p.translate(-kDimensioneCarta.width() / 2.0, -kDimensioneCarta.height());
 }
 
 void DisegnaSettebelloSemplice(QPainter& p) {
   DisegnaFondo(p, false);
-  DisegnaDenaroPregiato(p, QPointF(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0), 26);
+  DisegnaDenaroPregiato(p, QPointF(kDimensioneCarta.width() / 2.0, kDimensioneCarta.height() / 2.0),
+                        26);
 }
 
 }  // namespace
@@ -56,9 +55,9 @@ QImage ImmagineIcona(int lato) {
   if (piccola) {
     DisegnaSettebelloSemplice(p);
   } else {
-    DisegnaFaccia(p, kValoreSettebello, static_cast<int>(Seme::Denari));
+    DisegnaFaccia(p, kSettebello);
   }
   return icona;
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

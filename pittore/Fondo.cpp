@@ -6,7 +6,7 @@
 #include "Colori.h"
 #include "PittoreCarte.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr qreal kRaggioAngolo = 5;
@@ -20,7 +20,7 @@ constexpr qreal kTrattoCornice = 0.5;
 
 QPainterPath FormaCarta() {
   QPainterPath forma;
-  forma.addRoundedRect(QRectF(0, 0, kLarghezzaCarta, kAltezzaCarta), kRaggioAngolo, kRaggioAngolo);
+  forma.addRoundedRect(QRectF(QPointF(), kDimensioneCarta), kRaggioAngolo, kRaggioAngolo);
   return forma;
 }
 
@@ -28,16 +28,17 @@ void DisegnaFondo(QPainter& p, bool conCornice) {
   // Edge and stock as two fills, so nothing spills past the card's outline.
   Campisci(p, FormaCarta(), coloreBordo, 0);
   QPainterPath carta;
-  carta.addRoundedRect(
-      QRectF(kBordo, kBordo, kLarghezzaCarta - 2 * kBordo, kAltezzaCarta - 2 * kBordo),
-      kRaggioAngolo - kBordo, kRaggioAngolo - kBordo);
+  carta.addRoundedRect(QRectF(kBordo, kBordo, kDimensioneCarta.width() - 2 * kBordo,
+                              kDimensioneCarta.height() - 2 * kBordo),
+                       kRaggioAngolo - kBordo, kRaggioAngolo - kBordo);
   Campisci(p, carta, coloreCarta, 0);
   if (!conCornice) return;
   QPainterPath cornice;
   const qreal c = kMargineCornice;
-  cornice.addRoundedRect(QRectF(c, c, kLarghezzaCarta - 2 * c, kAltezzaCarta - 2 * c),
-                         kRaggioCornice, kRaggioCornice);
+  cornice.addRoundedRect(
+      QRectF(c, c, kDimensioneCarta.width() - 2 * c, kDimensioneCarta.height() - 2 * c),
+      kRaggioCornice, kRaggioCornice);
   Traccia(p, cornice, coloreCornice, kTrattoCornice);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

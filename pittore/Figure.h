@@ -6,11 +6,16 @@
 #include <QPointF>
 #include <initializer_list>
 
-#include "Seme.h"
+#include "engine/Carta.h"
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
+
+// The values the figures stand for.
+inline constexpr int kFante = 8;
+inline constexpr int kCavallo = 9;
+inline constexpr int kRe = 10;
 
 void DisegnaFigura(QPainter& p, int valore, Seme seme);
 void DisegnaFante(QPainter& p, Seme seme);
@@ -44,4 +49,4 @@ void DisegnaArto(QPainter& p, std::initializer_list<QPointF> linea, qreal spesso
 // cup's height; swords and batons are as long as the figure needs, from `mano` to `cima`).
 void DisegnaSegnoImpugnato(QPainter& p, Seme seme, QPointF mano, qreal misura, QPointF cima);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -3,7 +3,7 @@
 #include "PosizioniSemi.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 void DisegnaDenari(QPainter& p, int valore) {
@@ -52,4 +52,4 @@ void DisegnaNumerale(QPainter& p, int valore, Seme seme) {
   }
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

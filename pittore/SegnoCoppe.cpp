@@ -5,7 +5,7 @@
 #include "Colori.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 // The goblet's parts, in units of its height, centred on the origin.
@@ -80,4 +80,4 @@ void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza) {
                   kTrattoFine);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

@@ -5,7 +5,7 @@
 
 class QPainter;
 
-namespace quintello {
+namespace quintello::pittore {
 
 // A sword lies from the crossguard (elsa) to the point (punta); curva is how far, in logical
 // pixels, the middle of the blade bows to the right of that line as seen from the hilt.
@@ -32,4 +32,4 @@ void DisegnaCoppa(QPainter& p, QPointF centro, qreal altezza);
 void DisegnaSpada(QPainter& p, const Spada& spada);
 void DisegnaBastone(QPainter& p, const Bastone& bastone);
 
-}  // namespace quintello
+}  // namespace quintello::pittore

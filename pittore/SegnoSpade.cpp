@@ -8,7 +8,7 @@
 #include "Colori.h"
 #include "Segni.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr int kCampioni = 20;
@@ -132,4 +132,4 @@ void DisegnaSpada(QPainter& p, const Spada& spada) {
               QLineF(spada.elsa, spada.punta).length());
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

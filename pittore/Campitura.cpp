@@ -6,7 +6,7 @@
 
 #include "Colori.h"
 
-namespace quintello {
+namespace quintello::pittore {
 
 void Campisci(QPainter& p, const QPainterPath& forma, const QBrush& riempimento, qreal tratto) {
   p.setBrush(riempimento);
@@ -71,4 +71,4 @@ QPainterPath Mandorla(qreal lunghezza, qreal pancia) {
   return forma;
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

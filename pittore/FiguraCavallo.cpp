@@ -5,7 +5,7 @@
 #include "Colori.h"
 #include "Figure.h"
 
-namespace quintello {
+namespace quintello::pittore {
 namespace {
 
 constexpr QPointF kTesta{45, 38};
@@ -210,4 +210,4 @@ void DisegnaCavallo(QPainter& p, Seme seme) {
   DisegnaCavaliere(p, seme, v);
 }
 
-}  // namespace quintello
+}  // namespace quintello::pittore

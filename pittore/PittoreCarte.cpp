@@ -1,0 +1,42 @@
+#include "PittoreCarte.h"
+
+#include <QPainter>
+
+#include "CarteNumerali.h"
+#include "Figure.h"
+#include "Fondo.h"
+#include "IndiceValore.h"
+
+namespace quintello::pittore {
+
+void DisegnaFaccia(QPainter& p, Carta carta) {
+  if (!carta.valida()) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  DisegnaFondo(p, true);
+  if (carta.valore >= kFante) {
+    DisegnaFigura(p, carta.valore, static_cast<Seme>(carta.seme));
+  } else {
+    DisegnaNumerale(p, carta.valore, static_cast<Seme>(carta.seme));
+  }
+  DisegnaIndice(p, carta.valore);
+  p.restore();
+}
+
+QImage ImmagineCarta(Carta carta, qreal dpr) {
+  const bool dorso = carta == Carta{};
+  if ((!dorso && !carta.valida()) || dpr <= 0) return {};
+  QImage immagine(qRound(kDimensioneCarta.width() * dpr), qRound(kDimensioneCarta.height() * dpr),
+                  QImage::Format_ARGB32_Premultiplied);
+  immagine.setDevicePixelRatio(dpr);
+  immagine.fill(Qt::transparent);
+  QPainter p(&immagine);
+  if (dorso) {
+    DisegnaDorso(p);
+  } else {
+    DisegnaFaccia(p, carta);
+  }
+  return immagine;
+}
+
+}  // namespace quintello::pittore
