@@ -13,8 +13,10 @@
 
 #include "engine/Generatore.h"
 #include "engine/Gioco.h"
+#include "ui/Accessibilita.h"
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
+#include "ui/Descrizioni.h"
 #include "ui/DialogoFile.h"
 #include "ui/Disposizione.h"
 #include "ui/LaunchBrowser.h"
@@ -43,7 +45,9 @@ QString StileDonazione() {
 // What a screen reader says for the buttons, whose captions say little alone.
 const QString kAccessibileGioca = QStringLiteral("Ok, gioca la carta scelta");
 const QString kAccessibileProcedi = QStringLiteral("Ok, continua");
-const QString kAccessibileDonazione = QStringLiteral("Fai una donazione");
+const std::array kAccessibileDonazione{QStringLiteral("Fai una donazione, in alto"),
+                                       QStringLiteral("Fai una donazione, in basso")};
+const QString kDescrizioneNonSelezionata = QString::fromLatin1(kNonSelezionata);
 
 constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
 constexpr qreal kPassoCarattere = 0.5;
@@ -95,11 +99,13 @@ void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta ca
 
 FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte)
     : risposte(std::move(risposte)) {
+  InstallaAccessibilita();
   setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
   ColoraSfondo(this, palette().color(QPalette::Button));
   createControls();
   createMenus();
   createStatusBar();
+  PreparaFuoco();
   fixSize();
   // Placed before the start-up, so its first box shows over where the window will be.
   centerOnScreen();
@@ -155,7 +161,6 @@ void FinestraPrincipale::createButtons(QWidget* area) {
   for (QPushButton* donazione : {command1, command2}) {
     donazione->setStyleSheet(StileDonazione());
     AdattaCarattere(donazione);
-    donazione->setAccessibleName(kAccessibileDonazione);
   }
   giocatautente_ = NuovoBottone(area, QStringLiteral("giocatautente"), kTestoOk, kBottoneOk,
                                 &Gioco::giocatautente_Click);
@@ -293,7 +298,6 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* evento) {
 
 void FinestraPrincipale::Ridisegna(const Carte& carte) {
   for (PostoCarta* posto : pc_) posto->hide();
-  for (PostoCarta* posto : user_) posto->hide();
   int inTerra = 0;
   int inMano = 0;
   int delPC = 0;
@@ -303,6 +307,8 @@ void FinestraPrincipale::Ridisegna(const Carte& carte) {
     if (luogo == ManoPC) ++delPC;
   });
   for (int i = inTerra; i < kPostiTerra; ++i) terra_[i]->hide();
+  // Hidden only when empty: hiding the focused card, even for a moment, would move the focus.
+  for (int i = inMano; i < kPostiMano; ++i) user_[i]->hide();
   for (int i = 0; i < kPostiMano; ++i) {
     pc_[i]->MostraCarta(Carta{});
     pc_[i]->setVisible(i < delPC);
@@ -332,6 +338,7 @@ void FinestraPrincipale::MostraShape2(int posto, bool visibile) {
 void FinestraPrincipale::MostraBottone(Bottone bottone, bool visibile) {
   Finestra::MostraBottone(bottone, visibile);
   (bottone == Bottone::GiocaUtente ? giocatautente_ : procedi_)->setVisible(visibile);
+  SeguiBottone(bottone, visibile);
 }
 
 void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
@@ -345,6 +352,7 @@ void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
 }
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
+  fraseUtente_.clear();  // a box between the two plays: the hand is over, the box tells it
   if (risposte.messaggio) return risposte.messaggio(messaggio);
   return MostraMsgBox(this, messaggio);
 }
@@ -364,6 +372,87 @@ void FinestraPrincipale::Chiudi() {
   Finestra::Chiudi();
   // Only closed: this may run inside one of the game's handlers, which must unwind first.
   close();
+}
+
+bool FinestraPrincipale::focusNextPrevChild(bool avanti) {
+  // A focused control that hides or turns off would pass the focus down the chain, often
+  // to a donation button: it is dropped instead, and the game gives it where it belongs.
+  QWidget* fuoco = focusWidget();
+  if (fuoco && (fuoco->isHidden() || !fuoco->isEnabled())) {
+    fuoco->clearFocus();
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(avanti);
+}
+
+void FinestraPrincipale::PreparaFuoco() {
+  for (PostoCarta* posto : user_) {
+    posto->setFocusPolicy(Qt::StrongFocus);
+    posto->setAccessibleDescription(kDescrizioneNonSelezionata);
+  }
+  // The hand, the "Ok" buttons, then the donation buttons, which Tab alone reaches.
+  setTabOrder(user_[kPostiMano - 1], giocatautente_);
+  setTabOrder(giocatautente_, procedi_);
+  QWidget* prima = procedi_;
+  for (int d = 0; d < 2; ++d) {
+    auto* donazione =
+        findChild<QPushButton*>(d == 0 ? QStringLiteral("Command1") : QStringLiteral("Command2"));
+    donazione->setFocusPolicy(Qt::TabFocus);
+    donazione->setAccessibleName(kAccessibileDonazione[d]);
+    setTabOrder(prima, donazione);
+    prima = donazione;
+  }
+}
+
+void FinestraPrincipale::DescriviTerra(const std::string& presa, const QString& testo) {
+  for (PostoCarta* posto : terra_) {
+    bool presaQui = false;
+    for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
+      presaQui = presaQui || LeggiCarta(CodiceN(presa, k)) == posto->carta();
+    }
+    posto->setAccessibleDescription(presaQui && !posto->isHidden() ? testo : QString());
+  }
+}
+
+void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
+  if (bottone == Bottone::Procedi && visibile && fuocoAlProcedi_) {
+    fuocoAlProcedi_ = false;
+    procedi_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, int numero,
+                                          int totale) {
+  fraseUtente_.clear();
+  for (int i = 0; i < kPostiMano; ++i) {
+    user_[i]->setAccessibleDescription(
+        i == posto ? QString::fromStdString(DescrizioneProposta(presa, numero, totale))
+                   : kDescrizioneNonSelezionata);
+  }
+  DescriviTerra(presa, QString::fromLatin1(kPresaDallaScelta));
+  if (posto >= 0 && posto < kPostiMano && !user_[posto]->isHidden()) {
+    user_[posto]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa,
+                                         bool scopa) {
+  const std::string frase = FraseGiocata(chi, carta, presa, scopa);
+  if (chi == Giocatore::Utente) {
+    for (PostoCarta* posto : user_) posto->setAccessibleDescription(kDescrizioneNonSelezionata);
+    DescriviTerra({}, {});
+    // The hand is about to shift and turn off: the focus waits for the computer's "Ok".
+    if (QWidget* fuoco = focusWidget(); fuoco && centralWidget()->isAncestorOf(fuoco)) {
+      fuoco->clearFocus();
+    }
+    fraseUtente_ = frase;
+    return;
+  }
+  DescriviTerra(presa, QString::fromLatin1(kPresaDalComputer));
+  procedi_->setAccessibleDescription(
+      QString::fromStdString(fraseUtente_.empty() ? frase : fraseUtente_ + " " + frase));
+  fraseUtente_.clear();
+  fuocoAlProcedi_ = true;
 }
 
 }  // namespace quintello::ui

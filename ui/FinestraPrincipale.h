@@ -52,9 +52,12 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
                           const std::string& nomeIniziale) override;
   void LaunchBrowser(const std::string& indirizzo) override;
   void Chiudi() override;
+  void AnnunciaProposta(int posto, const std::string& presa, int numero, int totale) override;
+  void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  bool focusNextPrevChild(bool avanti) override;
 
  private:
   using Handler = void (Gioco::*)();
@@ -80,6 +83,11 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void ClickUser(int indice);
   void ClickOk();
 
+  // Keyboard focus and what a screen reader says, beyond the controls' looks.
+  void PreparaFuoco();
+  void DescriviTerra(const std::string& presa, const QString& testo);
+  void SeguiBottone(Bottone bottone, bool visibile);
+
   Cards cards_;
   std::array<PostoCarta*, kPostiTerra> terra_{};
   std::array<Cornice*, kPostiTerra> shape1_{};
@@ -91,6 +99,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<QAction*, kObiettivi> obiettivi_{};
   QLabel* status_ = nullptr;
   std::unique_ptr<Gioco> gioco_;
+  std::string fraseUtente_;      // the user's last play, told with the computer's answer
+  bool fuocoAlProcedi_ = false;  // the computer has played: its "Ok" takes the focus
 };
 
 }  // namespace quintello::ui

@@ -17,6 +17,7 @@
 
 #include "MettiCarte.h"
 #include "engine/Gioco.h"
+#include "rules/Combinazioni.h"
 #include "ui/Cornice.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/PostoCarta.h"
@@ -94,6 +95,27 @@ inline Cornice* Shape2(QWidget& f, int i) {
 }
 inline QAbstractButton* Bottone(QWidget& f, const char* nome) {
   return Controllo<QAbstractButton>(f, QString::fromLatin1(nome));
+}
+
+// An empty match ready for the user's turn with this table and these hands; the
+// other cards stay in the deck.
+inline void Prepara(FinestraPrincipale& f, std::string_view terra, std::string_view pc,
+                    std::string_view utente) {
+  Gioco& g = f.gioco();
+  Carte& carte = g.stato.carte;
+  carte.Azzera();
+  Metti(carte, terra, quintello::Terra);
+  Metti(carte, pc, ManoPC);
+  Metti(carte, utente, ManoUtente);
+  g.stato.cartaselezionata = -1;
+  g.stato.indicepresa = 0;
+  g.Ridisegna();
+  CalcolaCombinazioni(carte, g.combinazioni);
+  f.ShapeTerraInvisibili();
+  f.ShapeUserInvisibili();
+  for (int i = 0; i < kPostiMano; ++i) f.AbilitaUser(i, true);
+  f.MostraBottone(Bottone::Procedi, false);
+  f.MostraBottone(Bottone::GiocaUtente, true);
 }
 
 // The table places whose frame is shown, from the widgets themselves.
