@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "engine/Generatore.h"
 #include "engine/Gioco.h"
@@ -86,6 +87,11 @@ void ColoraSfondo(QWidget* widget, QColor colore) {
   colori.setColor(QPalette::Window, colore);
   widget->setPalette(colori);
   widget->setAutoFillBackground(true);
+}
+
+// Qt tells assistive technology of every setting, changed or not: only a real change is told.
+void Descrivi(QWidget* widget, const QString& descrizione) {
+  if (widget->accessibleDescription() != descrizione) widget->setAccessibleDescription(descrizione);
 }
 
 template <std::size_t N>
@@ -375,20 +381,33 @@ void FinestraPrincipale::Chiudi() {
 }
 
 bool FinestraPrincipale::focusNextPrevChild(bool avanti) {
-  // A focused control that hides or turns off would pass the focus down the chain, often
-  // to a donation button: it is dropped instead, and the game gives it where it belongs.
+  // A focused control that hides or turns off would pass the focus down the chain, and a
+  // screen reader would announce that control, often a donation button. The focus stays
+  // put instead: the game moves it where it belongs, and RiponiFuoco tidies what it leaves.
   QWidget* fuoco = focusWidget();
   if (fuoco && (fuoco->isHidden() || !fuoco->isEnabled())) {
-    fuoco->clearFocus();
+    QTimer::singleShot(0, this, &FinestraPrincipale::RiponiFuoco);
     return true;
   }
   return QMainWindow::focusNextPrevChild(avanti);
 }
 
+void FinestraPrincipale::RiponiFuoco() {
+  QWidget* fuoco = focusWidget();
+  if (!fuoco || (!fuoco->isHidden() && fuoco->isEnabled())) return;
+  for (QPushButton* ok : {procedi_, giocatautente_}) {
+    if (!ok->isHidden()) {
+      ok->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  fuoco->clearFocus();
+}
+
 void FinestraPrincipale::PreparaFuoco() {
   for (PostoCarta* posto : user_) {
     posto->setFocusPolicy(Qt::StrongFocus);
-    posto->setAccessibleDescription(kDescrizioneNonSelezionata);
+    Descrivi(posto, kDescrizioneNonSelezionata);
   }
   // The hand, the "Ok" buttons, then the donation buttons, which Tab alone reaches.
   setTabOrder(user_[kPostiMano - 1], giocatautente_);
@@ -410,7 +429,7 @@ void FinestraPrincipale::DescriviTerra(const std::string& presa, const QString& 
     for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
       presaQui = presaQui || LeggiCarta(CodiceN(presa, k)) == posto->carta();
     }
-    posto->setAccessibleDescription(presaQui && !posto->isHidden() ? testo : QString());
+    Descrivi(posto, presaQui && !posto->isHidden() ? testo : QString());
   }
 }
 
@@ -418,6 +437,8 @@ void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
   if (bottone == Bottone::Procedi && visibile && fuocoAlProcedi_) {
     fuocoAlProcedi_ = false;
     procedi_->setFocus(Qt::OtherFocusReason);
+    // Only now, not to be read out on the card that still had the focus.
+    for (PostoCarta* posto : user_) Descrivi(posto, kDescrizioneNonSelezionata);
   }
 }
 
@@ -425,9 +446,9 @@ void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, i
                                           int totale) {
   fraseUtente_.clear();
   for (int i = 0; i < kPostiMano; ++i) {
-    user_[i]->setAccessibleDescription(
-        i == posto ? QString::fromStdString(DescrizioneProposta(presa, numero, totale))
-                   : kDescrizioneNonSelezionata);
+    Descrivi(user_[i], i == posto
+                           ? QString::fromStdString(DescrizioneProposta(presa, numero, totale))
+                           : kDescrizioneNonSelezionata);
   }
   DescriviTerra(presa, QString::fromLatin1(kPresaDallaScelta));
   if (posto >= 0 && posto < kPostiMano && !user_[posto]->isHidden()) {
@@ -439,18 +460,13 @@ void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::
                                          bool scopa) {
   const std::string frase = FraseGiocata(chi, carta, presa, scopa);
   if (chi == Giocatore::Utente) {
-    for (PostoCarta* posto : user_) posto->setAccessibleDescription(kDescrizioneNonSelezionata);
     DescriviTerra({}, {});
-    // The hand is about to shift and turn off: the focus waits for the computer's "Ok".
-    if (QWidget* fuoco = focusWidget(); fuoco && centralWidget()->isAncestorOf(fuoco)) {
-      fuoco->clearFocus();
-    }
     fraseUtente_ = frase;
     return;
   }
   DescriviTerra(presa, QString::fromLatin1(kPresaDalComputer));
-  procedi_->setAccessibleDescription(
-      QString::fromStdString(fraseUtente_.empty() ? frase : fraseUtente_ + " " + frase));
+  Descrivi(procedi_,
+           QString::fromStdString(fraseUtente_.empty() ? frase : fraseUtente_ + " " + frase));
   fraseUtente_.clear();
   fuocoAlProcedi_ = true;
 }

@@ -87,6 +87,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void PreparaFuoco();
   void DescriviTerra(const std::string& presa, const QString& testo);
   void SeguiBottone(Bottone bottone, bool visibile);
+  void RiponiFuoco();
 
   Cards cards_;
   std::array<PostoCarta*, kPostiTerra> terra_{};
