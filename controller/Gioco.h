@@ -58,6 +58,10 @@ class Gioco {
   void esperto_Click();
   void suggerimento_Click();
 
+  // Puts the match in this position and shows it whole, as a saved game
+  // would: for tests and tools that set up a position.
+  void ImpostaPartita(const StatoPartita& stato);
+
   AzioniUtente Azioni() const;
   const StatoPartita& Stato() const { return stato_; }
   Avversario AvversarioScelto() const { return avversario_; }

@@ -69,6 +69,13 @@ void Gioco::MostraFlagLetti(int righe) {
   for (int i = 0; i < kPostiMano && righe >= 75 + i; ++i) AbilitaUser(i, flag.user[i]);
 }
 
+void Gioco::ImpostaPartita(const StatoPartita& stato) {
+  stato_ = stato;
+  MostraFlagLetti(kRigheFile);
+  Ridisegna();
+  AggiornaStatusBar();
+}
+
 void Gioco::CaricamentoFallito() {
   Errore("Errore durante il caricamento, sarà avviata una nuova partita");
   // What was read stays, but never a selection that names no hand slot.

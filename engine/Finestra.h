@@ -16,6 +16,7 @@ namespace quintello {
 enum class Bottone { GiocaUtente, Procedi };              // the two "Ok" buttons
 enum class Obiettivo { Sette, Undici, Sedici, Ventuno };  // the target menu's items
 enum class Avversario { Classico, Esperto };              // the computer's way of playing
+inline constexpr int kAvversari = 2;
 enum class Pulsanti { Ok, SiNo };
 enum class Icona { Nessuna, Informazione, Esclamazione, Critica };
 enum class Risposta { Ok, Si, No };

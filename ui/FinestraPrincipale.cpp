@@ -10,13 +10,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
 #include "engine/Generatore.h"
 #include "scoring/Obiettivo.h"
+#include "ui/Accessibilita.h"
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
+#include "ui/Descrizioni.h"
 #include "ui/DialogoFile.h"
 #include "ui/Disposizione.h"
 #include "ui/LaunchBrowser.h"
@@ -45,7 +48,9 @@ QString StileDonazione() {
 // What a screen reader says for the buttons, whose captions say little alone.
 const QString kAccessibileGioca = QStringLiteral("Ok, gioca la carta scelta");
 const QString kAccessibileProcedi = QStringLiteral("Ok, continua");
-const QString kAccessibileDonazione = QStringLiteral("Fai una donazione");
+const std::array kAccessibileDonazione{QStringLiteral("Fai una donazione, in alto"),
+                                       QStringLiteral("Fai una donazione, in basso")};
+const QString kDescrizioneNonSelezionata = QString::fromLatin1(kNonSelezionata);
 
 constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
 constexpr qreal kPassoCarattere = 0.5;
@@ -67,6 +72,14 @@ void AdattaCarattere(QPushButton* bottone) {
 constexpr std::array<const char*, kObiettivi> kVociObiettivo{"sette", "undici", "sedici",
                                                              "ventuno"};
 
+// The opponent menu's items.
+struct VoceAvversario {
+  const char* testo;
+  const char* nome;
+};
+constexpr std::array<VoceAvversario, kAvversari> kVociAvversario{
+    {{"&Classico", "classico"}, {"&Esperto", "esperto"}}};
+
 QString Indicizzato(const char* nome, int indice) {
   return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(indice);
 }
@@ -76,6 +89,11 @@ void ColoraSfondo(QWidget* widget, QColor colore) {
   colori.setColor(QPalette::Window, colore);
   widget->setPalette(colori);
   widget->setAutoFillBackground(true);
+}
+
+// Qt tells assistive technology of every setting, changed or not: only a real change is told.
+void Descrivi(QWidget* widget, const QString& descrizione) {
+  if (widget->accessibleDescription() != descrizione) widget->setAccessibleDescription(descrizione);
 }
 
 template <std::size_t N>
@@ -89,11 +107,13 @@ void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta ca
 
 FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte)
     : risposte(std::move(risposte)) {
+  InstallaAccessibilita();
   setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
   ColoraSfondo(this, palette().color(QPalette::Button));
   createControls();
   createMenus();
   createStatusBar();
+  PreparaFuoco();
   fixSize();
   // Placed before the start-up, so its first box shows over where the window will be.
   centerOnScreen();
@@ -147,7 +167,6 @@ void FinestraPrincipale::createButtons(QWidget* area) {
   for (QPushButton* donazione : {command1, command2}) {
     donazione->setStyleSheet(StileDonazione());
     AdattaCarattere(donazione);
-    donazione->setAccessibleName(kAccessibileDonazione);
   }
   giocatautente_ = NuovoBottone(area, "giocatautente", kTestoOk, kBottoneOk);
   giocatautente_->setAccessibleName(kAccessibileGioca);
@@ -179,9 +198,25 @@ void FinestraPrincipale::createMenus() {
   }
   SincronizzaObiettivi();
 
+  QMenu* avversario = menuBar()->addMenu(QStringLiteral("&Avversario"));
+  for (int a = 0; a < kAvversari; ++a) {
+    QAction* azione = avversario->addAction(QString::fromUtf8(kVociAvversario[a].testo));
+    azione->setObjectName(QString::fromLatin1(kVociAvversario[a].nome));
+    azione->setCheckable(true);
+    azione->setChecked(a == static_cast<int>(Avversario::Classico));
+    connect(azione, &QAction::triggered, this,
+            [this, click = Comandi().at(kVociAvversario[a].nome)] {
+              Inoltra(click);
+              SincronizzaAvversario();
+            });
+    avversari_[a] = azione;
+  }
+
   QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
   NuovaVoce(aiuto, QStringLiteral("&Informazioni"), "Info");
   NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
+  QAction* suggerimento = NuovaVoce(aiuto, QStringLiteral("&Suggerimento"), "suggerimento");
+  suggerimento->setShortcut(QKeySequence(Qt::Key_S));
 }
 
 void FinestraPrincipale::createStatusBar() {
@@ -226,11 +261,12 @@ QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const char* nome, c
   return bottone;
 }
 
-void FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const char* nome) {
+QAction* FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const char* nome) {
   QAction* azione = menu->addAction(testo);
   azione->setObjectName(QString::fromLatin1(nome));
   const Handler click = Comandi().at(nome);
   connect(azione, &QAction::triggered, this, [this, click] { Inoltra(click); });
+  return azione;
 }
 
 void FinestraPrincipale::centerOnScreen() {
@@ -245,7 +281,14 @@ void FinestraPrincipale::Inoltra(Handler click) {
 }
 
 void FinestraPrincipale::SincronizzaObiettivi() {
-  for (int o = 0; o < kObiettivi; ++o) obiettivi_[o]->setChecked(gioco_->Stato().flag.obiettivo[o]);
+  // Before the game exists the marks are those a game starts with.
+  const FlagFinestra flag = gioco_ ? gioco_->Stato().flag : FlagFinestra{};
+  for (int o = 0; o < kObiettivi; ++o) obiettivi_[o]->setChecked(flag.obiettivo[o]);
+}
+
+void FinestraPrincipale::SincronizzaAvversario() {
+  for (int a = 0; a < kAvversari; ++a)
+    avversari_[a]->setChecked(a == static_cast<int>(gioco_->AvversarioScelto()));
 }
 
 void FinestraPrincipale::ClickUser(int indice) {
@@ -277,7 +320,6 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* evento) {
 
 void FinestraPrincipale::Ridisegna(const Carte& carte) {
   for (PostoCarta* posto : pc_) posto->hide();
-  for (PostoCarta* posto : user_) posto->hide();
   int inTerra = 0;
   int inMano = 0;
   int delPC = 0;
@@ -287,6 +329,8 @@ void FinestraPrincipale::Ridisegna(const Carte& carte) {
     if (luogo == ManoPC) ++delPC;
   });
   for (int i = inTerra; i < kPostiTerra; ++i) terra_[i]->hide();
+  // Hidden only when empty: hiding the focused card, even for a moment, would move the focus.
+  for (int i = inMano; i < kPostiMano; ++i) user_[i]->hide();
   for (int i = 0; i < kPostiMano; ++i) {
     pc_[i]->MostraCarta(Carta{});
     pc_[i]->setVisible(i < delPC);
@@ -313,10 +357,15 @@ void FinestraPrincipale::MostraShape2(int posto, bool visibile) {
 
 void FinestraPrincipale::MostraBottone(Bottone bottone, bool visibile) {
   (bottone == Bottone::GiocaUtente ? giocatautente_ : procedi_)->setVisible(visibile);
+  SeguiBottone(bottone, visibile);
 }
 
 void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
   user_[posto]->setEnabled(abilitato);
+}
+
+void FinestraPrincipale::SpuntaAvversario(Avversario avversario, bool spuntato) {
+  avversari_[static_cast<int>(avversario)]->setChecked(spuntato);
 }
 
 void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
@@ -324,6 +373,7 @@ void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
 }
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
+  fraseUtente_.clear();  // a box between the two plays: the hand is over, the box tells it
   if (risposte.messaggio) return risposte.messaggio(messaggio);
   return MostraMsgBox(this, messaggio);
 }
@@ -342,6 +392,97 @@ void FinestraPrincipale::LaunchBrowser(const std::string& indirizzo) {
 void FinestraPrincipale::Chiudi() {
   // Only closed: this may run inside one of the game's handlers, which must unwind first.
   close();
+}
+
+bool FinestraPrincipale::focusNextPrevChild(bool avanti) {
+  // A focused control that hides or turns off would pass the focus down the chain, and a
+  // screen reader would announce that control, often a donation button. The focus stays
+  // put instead: the game moves it where it belongs, and RiponiFuoco tidies what it leaves.
+  QWidget* fuoco = focusWidget();
+  if (fuoco && (fuoco->isHidden() || !fuoco->isEnabled())) {
+    QTimer::singleShot(0, this, &FinestraPrincipale::RiponiFuoco);
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(avanti);
+}
+
+void FinestraPrincipale::RiponiFuoco() {
+  QWidget* fuoco = focusWidget();
+  if (!fuoco || (!fuoco->isHidden() && fuoco->isEnabled())) return;
+  for (QPushButton* ok : {procedi_, giocatautente_}) {
+    if (!ok->isHidden()) {
+      ok->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  fuoco->clearFocus();
+}
+
+void FinestraPrincipale::PreparaFuoco() {
+  for (PostoCarta* posto : user_) {
+    posto->setFocusPolicy(Qt::StrongFocus);
+    Descrivi(posto, kDescrizioneNonSelezionata);
+  }
+  // The hand, the "Ok" buttons, then the donation buttons, which Tab alone reaches.
+  setTabOrder(user_[kPostiMano - 1], giocatautente_);
+  setTabOrder(giocatautente_, procedi_);
+  QWidget* prima = procedi_;
+  for (int d = 0; d < 2; ++d) {
+    auto* donazione =
+        findChild<QPushButton*>(d == 0 ? QStringLiteral("Command1") : QStringLiteral("Command2"));
+    donazione->setFocusPolicy(Qt::TabFocus);
+    donazione->setAccessibleName(kAccessibileDonazione[d]);
+    setTabOrder(prima, donazione);
+    prima = donazione;
+  }
+}
+
+void FinestraPrincipale::DescriviTerra(const std::string& presa, const QString& testo) {
+  for (PostoCarta* posto : terra_) {
+    bool presaQui = false;
+    for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
+      presaQui = presaQui || LeggiCarta(CodiceN(presa, k)) == posto->carta();
+    }
+    Descrivi(posto, presaQui && !posto->isHidden() ? testo : QString());
+  }
+}
+
+void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
+  if (bottone == Bottone::Procedi && visibile && fuocoAlProcedi_) {
+    fuocoAlProcedi_ = false;
+    procedi_->setFocus(Qt::OtherFocusReason);
+    // Only now, not to be read out on the card that still had the focus.
+    for (PostoCarta* posto : user_) Descrivi(posto, kDescrizioneNonSelezionata);
+  }
+}
+
+void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, int numero,
+                                          int totale) {
+  fraseUtente_.clear();
+  for (int i = 0; i < kPostiMano; ++i) {
+    Descrivi(user_[i], i == posto
+                           ? QString::fromStdString(DescrizioneProposta(presa, numero, totale))
+                           : kDescrizioneNonSelezionata);
+  }
+  DescriviTerra(presa, QString::fromLatin1(kPresaDallaScelta));
+  if (posto >= 0 && posto < kPostiMano && !user_[posto]->isHidden()) {
+    user_[posto]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa,
+                                         bool scopa) {
+  const std::string frase = FraseGiocata(chi, carta, presa, scopa);
+  if (chi == Giocatore::Utente) {
+    DescriviTerra({}, {});
+    fraseUtente_ = frase;
+    return;
+  }
+  DescriviTerra(presa, QString::fromLatin1(kPresaDalComputer));
+  Descrivi(procedi_,
+           QString::fromStdString(fraseUtente_.empty() ? frase : fraseUtente_ + " " + frase));
+  fraseUtente_.clear();
+  fuocoAlProcedi_ = true;
 }
 
 }  // namespace quintello::ui

@@ -46,14 +46,18 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void MostraBottone(Bottone bottone, bool visibile) override;
   void AbilitaUser(int posto, bool abilitato) override;
   void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) override;
+  void SpuntaAvversario(Avversario avversario, bool spuntato) override;
   Risposta MsgBox(const Messaggio& messaggio) override;
   std::string DialogoFile(Dialogo tipo, const std::string& filtro,
                           const std::string& nomeIniziale) override;
   void LaunchBrowser(const std::string& indirizzo) override;
   void Chiudi() override;
+  void AnnunciaProposta(int posto, const std::string& presa, int numero, int totale) override;
+  void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  bool focusNextPrevChild(bool avanti) override;
 
  private:
   using Handler = void (Gioco::*)();
@@ -71,12 +75,19 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
   // Each control is named after its command, whose handler it calls.
   QPushButton* NuovoBottone(QWidget* area, const char* nome, const QString& testo, QRect dove);
-  void NuovaVoce(QMenu* menu, const QString& testo, const char* nome);
+  QAction* NuovaVoce(QMenu* menu, const QString& testo, const char* nome);
 
   void Inoltra(Handler click);
   void SincronizzaObiettivi();
+  void SincronizzaAvversario();
   void ClickUser(int indice);
   void ClickOk();
+
+  // Keyboard focus and what a screen reader says, beyond the controls' looks.
+  void PreparaFuoco();
+  void DescriviTerra(const std::string& presa, const QString& testo);
+  void SeguiBottone(Bottone bottone, bool visibile);
+  void RiponiFuoco();
 
   Cards cards_;
   std::array<PostoCarta*, kPostiTerra> terra_{};
@@ -87,8 +98,11 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   QPushButton* giocatautente_ = nullptr;
   QPushButton* procedi_ = nullptr;
   std::array<QAction*, kObiettivi> obiettivi_{};
+  std::array<QAction*, kAvversari> avversari_{};
   QLabel* status_ = nullptr;
   std::unique_ptr<Gioco> gioco_;
+  std::string fraseUtente_;      // the user's last play, told with the computer's answer
+  bool fuocoAlProcedi_ = false;  // the computer has played: its "Ok" takes the focus
 };
 
 }  // namespace quintello::ui

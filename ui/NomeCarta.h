@@ -4,10 +4,9 @@
 #include <QString>
 
 #include "engine/Carta.h"
+#include "ui/Descrizioni.h"
 
 namespace quintello::ui {
-
-inline const QString kCartaCoperta = QStringLiteral("carta coperta");
 
 // The card's Italian name; kCartaCoperta for anything that is not a card (the back).
 QString NomeCarta(Carta carta);

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -52,6 +53,16 @@ void PostoCarta::mouseReleaseEvent(QMouseEvent* evento) {
   premuto_ = false;
   evento->accept();
   if (click) Q_EMIT cliccato();
+}
+
+void PostoCarta::keyPressEvent(QKeyEvent* evento) {
+  // Like a button, but a held key does not repeat the click.
+  if (evento->key() != Qt::Key_Space || evento->modifiers() != Qt::NoModifier) {
+    QWidget::keyPressEvent(evento);
+    return;
+  }
+  evento->accept();
+  if (!evento->isAutoRepeat()) Q_EMIT cliccato();
 }
 
 }  // namespace quintello::ui

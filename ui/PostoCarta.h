@@ -24,13 +24,15 @@ class PostoCarta : public QWidget {
   QSize sizeHint() const override;
 
  Q_SIGNALS:
-  // A left press and release inside the place; a disabled place gets neither.
+  // A left press and release inside the place, or Space while it has the focus;
+  // a disabled place gets neither.
   void cliccato();
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
 
  private:
   Cards& cards_;

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "MettiCarte.h"
-#include "engine/Gioco.h"
+#include "controller/Gioco.h"
 #include "ui/Cornice.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/PostoCarta.h"
@@ -96,6 +96,26 @@ inline QAbstractButton* Bottone(QWidget& f, const char* nome) {
   return Controllo<QAbstractButton>(f, QString::fromLatin1(nome));
 }
 
+// An empty match ready for the user's turn with this table and these hands; the
+// other cards stay in the deck.
+inline void Prepara(FinestraPrincipale& f, std::string_view terra, std::string_view pc,
+                    std::string_view utente) {
+  StatoPartita stato = f.gioco().Stato();
+  stato.carte.Azzera();
+  Metti(stato.carte, terra, quintello::Terra);
+  Metti(stato.carte, pc, ManoPC);
+  Metti(stato.carte, utente, ManoUtente);
+  stato.RegistraManoUtente();
+  stato.cartaselezionata = -1;
+  stato.indicepresa = 0;
+  stato.flag.shape1.fill(false);
+  stato.flag.shape2.fill(false);
+  stato.flag.user.fill(true);
+  stato.flag.procedi = false;
+  stato.flag.giocatautente = true;
+  f.gioco().ImpostaPartita(stato);
+}
+
 // The table places whose frame is shown, from the widgets themselves.
 inline QList<int> CorniciTerraVisibili(QWidget& f) {
   QList<int> posti;
@@ -110,7 +130,7 @@ inline uint64_t SemeCon(bool utenteDa) {
   for (uint64_t seme = 1;; ++seme) {
     Copione copione;
     FinestraPrincipale f(seme, copione.Collega());
-    if (f.gioco().stato.mazziere == (utenteDa ? 1 : 0)) return seme;
+    if (f.gioco().Stato().mazziere == (utenteDa ? 1 : 0)) return seme;
   }
 }
 

@@ -1,5 +1,4 @@
 // The card pictures and the names a screen reader says for them.
-#include <QSet>
 #include <QTest>
 
 #include "ui/Cards.h"
@@ -12,8 +11,6 @@ class TestCards : public QObject {
 
  private Q_SLOTS:
   void nomi();
-  void quarantunoImmagini();
-  void immaginiDiverse();
   void rapportoDiPixel();
   void nomeSconosciutoDaIlDorso();
   void nomiAccessibili_data();
@@ -30,32 +27,6 @@ void TestCards::nomi() {
   QCOMPARE(Cards::CartaDi(QStringLiteral("b0")), (Carta{10, Bastoni}));
   QCOMPARE(Cards::CartaDi(Cards::kVuota), Carta{});
   QCOMPARE(Cards::CartaDi(QStringLiteral("7o")), Carta{});  // digit first is the game's code
-}
-
-void TestCards::quarantunoImmagini() {
-  Cards cards;
-  QSet<QString> nomi{Cards::kVuota};
-  for (int16_t v = 1; v <= kValori; ++v) {
-    for (int16_t s = 1; s <= kSemi; ++s) {
-      const QString nome = Cards::Nome({v, s});
-      QCOMPARE(Cards::CartaDi(nome), (Carta{v, s}));
-      nomi.insert(nome);
-    }
-  }
-  QCOMPARE(nomi.size(), 41);
-  for (const QString& nome : nomi) {
-    const QPixmap& p = cards.Picture(nome, 1.0);
-    QVERIFY2(!p.isNull(), qPrintable(nome));
-    QCOMPARE(p.deviceIndependentSize().toSize(), QSize(74, 130));
-  }
-}
-
-void TestCards::immaginiDiverse() {
-  Cards cards;
-  const QImage settebello = cards.Picture(QStringLiteral("o7"), 1.0).toImage();
-  QVERIFY(settebello != cards.Picture(QStringLiteral("o6"), 1.0).toImage());
-  QVERIFY(settebello != cards.Picture(QStringLiteral("c7"), 1.0).toImage());
-  QVERIFY(settebello != cards.Picture(Cards::kVuota, 1.0).toImage());
 }
 
 void TestCards::rapportoDiPixel() {

@@ -1,0 +1,33 @@
+// The Italian sentences a screen reader says while the game is played: card
+// names, what the selected card would take, what a play did. No Qt, so they
+// can be checked alone.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/Carta.h"
+#include "engine/Giocatore.h"
+
+namespace quintello::ui {
+
+inline constexpr const char* kCartaCoperta = "carta coperta";
+inline constexpr const char* kNonSelezionata = "non selezionata";
+inline constexpr const char* kPresaDallaScelta = "presa dalla carta scelta";
+inline constexpr const char* kPresaDalComputer = "presa dal computer";
+
+// "sette di denari"; kCartaCoperta for anything that is not a card.
+std::string NomeDellaCarta(Carta carta);
+
+// The cards of a capture string in words: "due di denari, tre di coppe e re di spade".
+std::string ElencoCarte(std::string_view presa);
+
+// The selected hand card: "selezionata, prende due di denari, proposta 1 di 2",
+// "selezionata, nessuna presa". The number only when there is more than one proposal.
+std::string DescrizioneProposta(std::string_view presa, int numero, int totale);
+
+// One play: "Hai giocato sette di denari e preso sette di coppe, scopa!",
+// "Il computer ha giocato re di spade in tavola."
+std::string FraseGiocata(Giocatore chi, Carta carta, std::string_view presa, bool scopa);
+
+}  // namespace quintello::ui
