@@ -52,6 +52,7 @@ Vista VistaDi(const StatoPartita& stato, Giocatore posto);
 
 // How hard the search works. The defaults are the measured ones.
 struct ParametriEsperto {
+  int smazzate = 1;           // deals searched: the current one and those after it
   int campioni = 48;          // deals of the unseen cards searched per move
   long nodiMassimi = 400000;  // no more samples once this many positions are searched
 };

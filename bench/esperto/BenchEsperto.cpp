@@ -26,6 +26,9 @@ constexpr Apertura kAperture[] = {
     {"1o 1s 2c 3b", "7o 6s 5c"},
     {"1o 2o 3o 4o", "0s 9c 7b"},
     {"2o 2s 3c 3b", "0o 0s 7c"},
+    // Later in a hand: four aces and a run of small cards, every high card
+    // with dozens of captures.
+    {"1o 1s 1c 1b 2o 3s 4c 5b 6o", "0o 9s 8c"},
 };
 
 StatoPartita PosizioneIniziale(const Apertura& a, bool pcDa) {
@@ -44,7 +47,7 @@ void Aperture(benchmark::State& state) {
   Generatore caso(1);
   for (auto _ : state) benchmark::DoNotOptimize(ScegliEsperto(vista, caso));
 }
-BENCHMARK(Aperture)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(Aperture)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // Every move of Esperto over whole hands against random play, each timed;
 // the counters give the worst and the mean.
