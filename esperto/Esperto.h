@@ -54,7 +54,7 @@ Vista VistaDi(const StatoPartita& stato, Giocatore posto);
 struct ParametriEsperto {
   int smazzate = 1;           // deals searched: the current one and those after it
   int campioni = 48;          // deals of the unseen cards searched per move
-  long nodiMassimi = 400000;  // no more samples once this many positions are searched
+  long nodiMassimi = 200000;  // positions searched at most, over all samples
 };
 
 // The card to play from `vista.mano` and the capture to make, a capture string
