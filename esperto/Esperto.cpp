@@ -30,7 +30,7 @@ std::vector<Mossa> MosseDi(Maschera mano, Maschera terra) {
 }
 
 // How many ways to pick k of n, stopping counting once past `tetto`.
-long Combinazioni(int n, int k, long tetto) {
+long QuanteScelte(int n, int k, long tetto) {
   long c = 1;
   for (int i = 1; i <= k; ++i) {
     c = c * (n - k + i) / i;
@@ -99,7 +99,7 @@ Scelta ScegliEsperto(const Vista& vista, Generatore& caso, const ParametriEspert
   const int campioni = std::max(1, parametri.campioni);
   const int seguenti = std::min(std::max(0, parametri.smazzate - 1),
                                 (static_cast<int>(ignote.size()) - sue) / (2 * kCarteMano));
-  if (seguenti == 0 && Combinazioni(static_cast<int>(ignote.size()), sue, campioni) <= campioni) {
+  if (seguenti == 0 && QuanteScelte(static_cast<int>(ignote.size()), sue, campioni) <= campioni) {
     // Few enough hands to search them all: no sampling, no draws.
     auto tutte = [&](Maschera manoSua) { cerca(manoSua, {}); };
     OgniSottoinsieme(ignote, sue, 0, 0, tutte);

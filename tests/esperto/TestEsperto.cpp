@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "MettiCarte.h"
@@ -10,8 +11,10 @@
 #include "engine/StatoPartita.h"
 #include "esperto/CarteBit.h"
 #include "esperto/Esperto.h"
+#include "esperto/Ricerca.h"
 #include "rules/Combinazioni.h"
 #include "rules/Giocata.h"
+#include "scoring/ContaPunti.h"
 
 namespace quintello {
 namespace {
@@ -67,14 +70,59 @@ TEST(PreseDi, SameCapturesAsTheRulesOverRandomTables) {
   }
 }
 
+TEST(VistaDi, EachSeatSeesItsOwnSideAndOnlyCountsOfTheOther) {
+  Carte carte;
+  prova::Metti(carte, "1o 1s", ManoPC);
+  prova::Metti(carte, "2o", ManoUtente);
+  prova::Metti(carte, "3o", Terra);
+  prova::Metti(carte, "4o 5o", PresaPC);
+  prova::Metti(carte, "6o", ScopaPC);
+  prova::Metti(carte, "7o 8o", PresaUtente);
+  // Every other card lies in the deck.
+  const Contesto contesto{.mazziere = Giocatore::Utente, .punteggioPC = 3, .punteggioUtente = 9};
+  auto maschera = [](std::string_view codici) {
+    Carte c;
+    prova::Metti(c, codici, Terra);
+    Maschera m = 0;
+    c.PerOgniCarta([&](Carta x, int16_t l) {
+      if (l == Terra) m |= esperto::Bit(esperto::IndiceCarta(x));
+    });
+    return m;
+  };
+  const Maschera mani = maschera("1o 1s 2o");
+  const Maschera mazzo = esperto::kTutte & ~mani & ~maschera("3o 4o 5o 6o 7o 8o");
+  struct Atteso {
+    Giocatore posto;
+    const char* mano;
+    const char* mie;
+    const char* sue;
+    int scopeMie, scopeSue, carteSue;
+    bool ioDo;
+    int punteggioMio;
+  };
+  for (const Atteso& a : {Atteso{Giocatore::PC, "1o 1s", "4o 5o 6o", "7o 8o", 1, 0, 1, false, 3},
+                          Atteso{Giocatore::Utente, "2o", "7o 8o", "4o 5o 6o", 0, 1, 2, true, 9}}) {
+    const Vista v = VistaDi(carte, a.posto, contesto);
+    EXPECT_EQ(v.mano, maschera(a.mano));
+    EXPECT_EQ(v.terra, maschera("3o"));
+    EXPECT_EQ(v.preseMie, maschera(a.mie));
+    EXPECT_EQ(v.preseSue, maschera(a.sue));
+    EXPECT_EQ(v.nonViste, (mazzo | mani) & ~v.mano);
+    EXPECT_EQ(v.carteMazzo, esperto::Quante(mazzo));
+    EXPECT_EQ(std::tuple(v.scopeMie, v.scopeSue, v.carteSue, v.ioDo, v.punteggioMio),
+              std::tuple(a.scopeMie, a.scopeSue, a.carteSue, a.ioDo, a.punteggioMio));
+  }
+}
+
 Giocatore Altro(Giocatore g) {
   return g == Giocatore::PC ? Giocatore::Utente : Giocatore::PC;
 }
 
 // A whole hand: Esperto for the computer, random legal plays for the user.
-// `guarda` sees every position before Esperto plays, and its choice.
+// `guarda` sees every position before Esperto plays, and its choice. Gives
+// the last position, before the table goes to the last capturer.
 template <typename Guarda>
-void GiocaMano(uint64_t seme, Guarda guarda) {
+StatoPartita GiocaMano(uint64_t seme, Guarda guarda) {
   Generatore caso(seme);
   StatoPartita stato;
   stato.mazziere = static_cast<int16_t>(seme % 2);
@@ -83,7 +131,7 @@ void GiocaMano(uint64_t seme, Guarda guarda) {
   Giocatore turno = stato.mazziere == 1 ? Giocatore::PC : Giocatore::Utente;
   for (;;) {
     if (stato.carte.Conta(ManoPC) + stato.carte.Conta(ManoUtente) == 0) {
-      if (stato.carte.Conta(Mazzo) == 0) return;
+      if (stato.carte.Conta(Mazzo) == 0) return stato;
       DaiCarte(stato.carte, caso);
     }
     Scelta s;
@@ -104,10 +152,10 @@ void GiocaMano(uint64_t seme, Guarda guarda) {
   }
 }
 
-TEST(ScegliEsperto, EveryPlayIsLegalOverRandomHands) {
+TEST(ScegliEsperto, EveryPlayIsLegalAndTheFinalCountIsTheGames) {
   int mosse = 0;
   for (uint64_t seme = 1; seme <= 40; ++seme) {
-    GiocaMano(seme, [&](const StatoPartita& stato, const Scelta& s) {
+    StatoPartita fine = GiocaMano(seme, [&](const StatoPartita& stato, const Scelta& s) {
       ++mosse;
       ASSERT_EQ(stato.carte[s.carta], ManoPC) << CodiceCarta(s.carta);
       const std::vector<std::string> prese = PreseRegole(stato.carte, s.carta.valore);
@@ -118,6 +166,20 @@ TEST(ScegliEsperto, EveryPlayIsLegalOverRandomHands) {
             << CarteInTerra(stato.carte) << " " << CodiceCarta(s.carta) << " " << s.presa;
       }
     });
+    // The search's count of the finished hand is the game's.
+    const Vista v = VistaDi(fine, Giocatore::PC);
+    esperto::Posizione p;
+    p.terra = v.terra;
+    p.prese[0] = v.preseMie;
+    p.prese[1] = v.preseSue;
+    p.scope[0] = v.scopeMie;
+    p.scope[1] = v.scopeSue;
+    p.ultimo = v.ultimaMia ? 0 : 1;
+    fine.carte.PerOgniCarta([&](Carta c, int16_t l) {
+      if (l == Terra) fine.carte[c] = fine.ultimapresa ? PresaUtente : PresaPC;
+    });
+    const PuntiMano punti = PuntiDellaMano(fine.carte);
+    EXPECT_EQ(esperto::DifferenzaFinale(p), punti.pc - punti.utente) << seme;
   }
   EXPECT_EQ(mosse, 40 * 18);
 }
