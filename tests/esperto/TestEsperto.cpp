@@ -1,5 +1,6 @@
-// Esperto against the rules: the same captures, only legal plays, and a
-// choice that cannot depend on the cards its seat does not see.
+// Esperto against the rules and the count: the same captures, each seat's
+// view, only legal plays, the game's count of a finished hand, and a choice
+// that cannot depend on the cards its seat does not see.
 #include <gtest/gtest.h>
 
 #include <algorithm>
