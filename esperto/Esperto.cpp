@@ -3,6 +3,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/Mazzo.h"
 #include "esperto/Ricerca.h"
 
 namespace quintello {
@@ -29,7 +30,7 @@ std::vector<Mossa> MosseDi(Maschera mano, Maschera terra) {
 }
 
 // How many ways to pick k of n, stopping counting once past `tetto`.
-long Combinazioni(int n, int k, long tetto) {
+long QuanteScelte(int n, int k, long tetto) {
   long c = 1;
   for (int i = 1; i <= k; ++i) {
     c = c * (n - k + i) / i;
@@ -72,38 +73,61 @@ Scelta ScegliEsperto(const Vista& vista, Generatore& caso, const ParametriEspert
   // The side that does not deal opens every deal.
   const int prossimo = vista.ioDo ? 1 : 0;
 
-  std::vector<double> somma(mosse.size(), 0.0);
+  std::vector<double> somma(mosse.size(), 0.0), campione(mosse.size());
   long nodi = 0;
-  auto cerca = [&](Maschera manoSua) {
+  int cercati = 0;
+  // A sample that runs past the budget is dropped whole, so every move is
+  // judged on the same samples.
+  auto cerca = [&](Maschera manoSua, std::vector<Smazzata> seguenti) {
+    if (nodi >= parametri.nodiMassimi) return;
     Posizione p = base;
     p.mano[1] = manoSua;
-    Ricerca ricerca(vista.nonViste & ~manoSua, prossimo);
+    Ricerca ricerca(vista.nonViste & ~manoSua, prossimo, std::move(seguenti));
+    ricerca.limite = parametri.nodiMassimi - nodi;
     const double inf = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < mosse.size(); ++i) {
       Posizione q = p;
       Applica(q, 0, mosse[i].carta, mosse[i].presa);
-      somma[i] -= ricerca.Negamax(q, 1, -inf, inf);
+      campione[i] = -ricerca.Negamax(q, 1, -inf, inf);
     }
     nodi += ricerca.nodi;
+    if (ricerca.interrotta) return;
+    for (std::size_t i = 0; i < mosse.size(); ++i) somma[i] += campione[i];
+    ++cercati;
   };
 
   const int campioni = std::max(1, parametri.campioni);
-  if (Combinazioni(static_cast<int>(ignote.size()), sue, campioni) <= campioni) {
+  const int seguenti = std::min(std::max(0, parametri.smazzate - 1),
+                                (static_cast<int>(ignote.size()) - sue) / (2 * kCarteMano));
+  if (seguenti == 0 && QuanteScelte(static_cast<int>(ignote.size()), sue, campioni) <= campioni) {
     // Few enough hands to search them all: no sampling, no draws.
-    OgniSottoinsieme(ignote, sue, 0, 0, cerca);
+    auto tutte = [&](Maschera manoSua) { cerca(manoSua, {}); };
+    OgniSottoinsieme(ignote, sue, 0, 0, tutte);
   } else {
     std::vector<int> mescolate = ignote;
+    const int estratte = sue + seguenti * 2 * kCarteMano;
     for (int c = 0; c < campioni && nodi < parametri.nodiMassimi; ++c) {
-      Maschera manoSua = 0;
-      for (int i = 0; i < sue; ++i) {
+      for (int i = 0; i < estratte; ++i) {
         const int j = i + caso.ParteIntera(static_cast<int>(mescolate.size()) - i);
         std::swap(mescolate[i], mescolate[j]);
-        manoSua |= Bit(mescolate[i]);
       }
-      cerca(manoSua);
+      Maschera manoSua = 0;
+      for (int i = 0; i < sue; ++i) manoSua |= Bit(mescolate[i]);
+      std::vector<Smazzata> future(seguenti);
+      for (int i = sue; i < estratte; ++i)
+        future[(i - sue) / (2 * kCarteMano)].mano[(i - sue) / kCarteMano % 2] |= Bit(mescolate[i]);
+      cerca(manoSua, std::move(future));
     }
   }
 
+  if (cercati == 0) {
+    // Not one sample fitted the budget: judge each move by the position it leaves.
+    for (std::size_t i = 0; i < mosse.size(); ++i) {
+      Posizione q = base;
+      Applica(q, 0, mosse[i].carta, mosse[i].presa);
+      somma[i] = Stima(q, vista.nonViste, 1);
+    }
+  }
   std::size_t migliore = 0;
   for (std::size_t i = 1; i < mosse.size(); ++i)
     if (somma[i] > somma[migliore] + 1e-9) migliore = i;

@@ -50,10 +50,15 @@ Vista VistaDi(const Carte& carte, Giocatore posto, const Contesto& contesto);
 // The same from the match state (mazziere 1 and ultimapresa 1 mean the user).
 Vista VistaDi(const StatoPartita& stato, Giocatore posto);
 
-// How hard the search works. The defaults are the measured ones.
+// How hard the search works. The defaults are the measured ones: against
+// "avido" over the same 1,000 duplicate deals, 16, 48 and 150 samples scored
+// +0.92, +0.93 and +0.94 points a hand; searching on into the next deal of
+// each sample, whose cards it then knows too early, did no better with 48
+// samples (+0.93) and worse over two more deals (+0.72 with 16).
 struct ParametriEsperto {
+  int smazzate = 1;           // deals searched: the current one and those after it
   int campioni = 48;          // deals of the unseen cards searched per move
-  long nodiMassimi = 400000;  // no more samples once this many positions are searched
+  long nodiMassimi = 200000;  // positions searched at most, over all samples
 };
 
 // The card to play from `vista.mano` and the capture to make, a capture string

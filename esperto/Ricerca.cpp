@@ -148,15 +148,28 @@ double Stima(const Posizione& p, Maschera mazzo, int prossimo) {
 }
 
 double Ricerca::Foglia(const Posizione& p) const {
-  if (mazzo_ == 0) return DifferenzaFinale(p);
-  return Stima(p, mazzo_, prossimo_);
+  Maschera mazzo = mazzo_;
+  for (int i = 0; i < p.smazzate; ++i) mazzo &= ~(seguenti_[i].mano[0] | seguenti_[i].mano[1]);
+  if (mazzo == 0) return DifferenzaFinale(p);
+  return Stima(p, mazzo, prossimo_);
 }
 
 double Ricerca::Negamax(const Posizione& p, int lato, double alfa, double beta) {
-  ++nodi;
+  if (++nodi > limite) interrotta = true;
+  if (interrotta) return 0;
   if (p.mano[lato] == 0) {
-    if (p.mano[1 - lato] == 0) return lato == 0 ? Foglia(p) : -Foglia(p);
-    return -Negamax(p, 1 - lato, -beta, -alfa);
+    if (p.mano[1 - lato] != 0) return -Negamax(p, 1 - lato, -beta, -alfa);
+    if (p.smazzate < static_cast<int>(seguenti_.size())) {
+      // The next deal of the sample; the side that does not deal opens it.
+      Posizione q = p;
+      q.mano[0] = seguenti_[p.smazzate].mano[0];
+      q.mano[1] = seguenti_[p.smazzate].mano[1];
+      ++q.smazzate;
+      const double v =
+          Negamax(q, prossimo_, lato == prossimo_ ? alfa : -beta, lato == prossimo_ ? beta : -alfa);
+      return lato == prossimo_ ? v : -v;
+    }
+    return lato == 0 ? Foglia(p) : -Foglia(p);
   }
   double migliore = -std::numeric_limits<double>::infinity();
   ElencoPrese elenco;
@@ -170,7 +183,7 @@ double Ricerca::Negamax(const Posizione& p, int lato, double alfa, double beta) 
       if (v > migliore) {
         migliore = v;
         if (v > alfa) alfa = v;
-        if (alfa >= beta) return migliore;
+        if (alfa >= beta || interrotta) return migliore;
       }
     }
   }

@@ -30,10 +30,6 @@ Scelta Classico(const Carte& carte, Giocatore posto, const Contesto&, Generatore
   return scelta ? *scelta : Scelta{};
 }
 
-Scelta Esperto(const Carte& carte, Giocatore posto, const Contesto& contesto, Generatore& caso) {
-  return ScegliEsperto(VistaDi(carte, posto, contesto), caso);
-}
-
 // What a capture is worth right now: a sweep over the settebello over coins
 // and primiera cards over the count of cards.
 int Valore(const Carte& carte, const Scelta& s) {
@@ -93,9 +89,14 @@ std::vector<Scelta> MosseLegali(const Carte& carte, Giocatore posto) {
   return mosse;
 }
 
-Strategia StrategiaDi(const std::string& nome) {
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& parametri) {
   if (nome == "classico") return Classico;
-  if (nome == "esperto") return Esperto;
+  if (nome == "esperto") {
+    return [parametri](const Carte& carte, Giocatore posto, const Contesto& contesto,
+                       Generatore& caso) {
+      return ScegliEsperto(VistaDi(carte, posto, contesto), caso, parametri);
+    };
+  }
   if (nome == "avido") return Avido;
   if (nome == "casuale") return Casuale;
   return {};

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/Carte.h"
 #include "engine/Generatore.h"
@@ -16,8 +17,9 @@ namespace quintello::arena {
 using Strategia =
     std::function<Scelta(const Carte& carte, Giocatore posto, const Contesto&, Generatore&)>;
 
-// "classico", "esperto", "avido" or "casuale"; an empty function for any other name.
-Strategia StrategiaDi(const std::string& nome);
+// "classico", "esperto" (searching as `parametri` say), "avido" or "casuale";
+// an empty function for any other name.
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& parametri = {});
 
 // Every play the rules allow the seat: for each hand card its captures, or
 // laying it when it has none.

@@ -1,4 +1,5 @@
-// quintello-arena [--mani N] [--seme S] FIRST SECOND: plays N deals between two
+// quintello-arena [--mani N] [--seme S] [--campioni N] [--smazzate N] FIRST SECOND
+// (the last two options set Esperto's search): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
 // the second, the share of matches to 11 it wins and the time per move.
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -19,15 +21,25 @@
 namespace quintello::arena {
 namespace {
 
+// Wall time, and the thread's own processor time, which the other programs
+// on a shared machine do not inflate.
 struct Tempi {
-  double totale = 0, peggiore = 0;
+  double totale = 0, peggiore = 0, totaleCPU = 0, peggioreCPU = 0;
   long mosse = 0;
-  void Aggiungi(double ms) {
+  void Aggiungi(double ms, double msCPU) {
     totale += ms;
     peggiore = std::max(peggiore, ms);
+    totaleCPU += msCPU;
+    peggioreCPU = std::max(peggioreCPU, msCPU);
     ++mosse;
   }
 };
+
+double MsCPU() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
 
 struct Giocatore_ {
   std::string nome;
@@ -49,10 +61,10 @@ bool Legale(const Carte& carte, Giocatore posto, const Scelta& s) {
 // One whole hand: `aPC` plays the computer's seat. The deal comes from
 // `semeMazzo` alone, so both replays of a deal see the same cards.
 PuntiMano GiocaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bool utenteDa,
-                    uint64_t semeGiocatori) {
+                    uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente) {
   StatoPartita stato;
   Generatore mazzo(semeMazzo);
-  Generatore casoPC(Mescola(semeGiocatori, 1)), casoUtente(Mescola(semeGiocatori, 2));
+  Generatore casoPC(semeGiocatorePC), casoUtente(semeGiocatoreUtente);
   DaiCarte(stato.carte, mazzo);
   DaiCarteTerra(stato.carte, mazzo);
   stato.mazziere = utenteDa ? 1 : 0;
@@ -68,10 +80,12 @@ PuntiMano GiocaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bo
     const Contesto contesto{.mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC,
                             .ultimaPresa = stato.ultimapresa ? Giocatore::Utente : Giocatore::PC};
     const auto inizio = std::chrono::steady_clock::now();
+    const double inizioCPU = MsCPU();
     const Scelta s = g.strategia(stato.carte, turno, contesto, pc ? casoPC : casoUtente);
     g.tempi.Aggiungi(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
-            .count());
+            .count(),
+        MsCPU() - inizioCPU);
     if (!Legale(stato.carte, turno, s)) {
       std::fprintf(stderr, "%s played an illegal move: %s %s\n", g.nome.c_str(),
                    CodiceCarta(s.carta).c_str(), s.presa.c_str());
@@ -105,7 +119,8 @@ struct Partite {
 
 int Uso() {
   std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] PRIMO SECONDO\n"
+               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--smazzate N] PRIMO "
+               "SECONDO\n"
                "giocatori: classico, esperto, avido, casuale\n");
   return 2;
 }
@@ -119,24 +134,25 @@ int main(int argc, char** argv) {
   long mani = 2000;
   uint64_t seme = 1;
   std::vector<std::string> nomi;
+  ParametriEsperto parametri;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if ((a == "--mani" || a == "--seme") && i + 1 < argc) {
+    if ((a == "--mani" || a == "--seme" || a == "--campioni" || a == "--smazzate") &&
+        i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
       if (*fine != '\0') return Uso();
-      if (a == "--mani") {
-        mani = static_cast<long>(n);
-      } else {
-        seme = n;
-      }
+      if (a == "--mani") mani = static_cast<long>(n);
+      if (a == "--seme") seme = n;
+      if (a == "--campioni") parametri.campioni = static_cast<int>(n);
+      if (a == "--smazzate") parametri.smazzate = static_cast<int>(n);
     } else {
       nomi.push_back(a);
     }
   }
   if (nomi.size() != 2 || mani <= 0) return Uso();
-  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0]), {}};
-  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1]), {}};
+  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], parametri), {}};
+  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], parametri), {}};
   if (!primo.strategia || !secondo.strategia) return Uso();
   if (primo.nome == secondo.nome) {
     primo.nome += " (1)";
@@ -147,10 +163,12 @@ int main(int argc, char** argv) {
   Partite partite[2];
   for (long d = 0; d < mani; ++d) {
     const uint64_t semeMazzo = Mescola(seme, 2 * d);
-    const uint64_t semeGiocatori = Mescola(seme, 2 * d + 1);
+    // Each player keeps its own draws in both replays of a deal.
+    const uint64_t semePrimo = Mescola(seme, 2 * d + 1);
+    const uint64_t semeSecondo = Mescola(semePrimo, 1);
     const bool utenteDa = d % 2 == 1;
-    const PuntiMano a = GiocaMano(primo, secondo, semeMazzo, utenteDa, semeGiocatori);
-    const PuntiMano b = GiocaMano(secondo, primo, semeMazzo, utenteDa, semeGiocatori);
+    const PuntiMano a = GiocaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo);
+    const PuntiMano b = GiocaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo);
     partite[0].Mano(a.pc, a.utente);
     partite[1].Mano(b.utente, b.pc);
     const double x = ((a.pc - a.utente) + (b.utente - b.pc)) / 2.0;
@@ -162,14 +180,18 @@ int main(int argc, char** argv) {
   const double ic = 1.96 * std::sqrt(std::max(0.0, varianza) / mani);
   const long vinte = partite[0].vinte + partite[1].vinte;
   const long giocate = partite[0].giocate + partite[1].giocate;
-  std::printf("%s vs %s: %ld deals x 2 (seats swapped), seed %llu\n", primo.nome.c_str(),
+  std::printf("%s contro %s: %ld mani x 2 (posti scambiati), seme %llu\n", primo.nome.c_str(),
               secondo.nome.c_str(), mani, static_cast<unsigned long long>(seme));
-  std::printf("  points per hand, first minus second: %+.3f +/- %.3f (95%%)\n", media, ic);
-  std::printf("  matches to 11 won by %s: %.1f%% of %ld\n", primo.nome.c_str(),
+  std::printf("  punti per mano, primo meno secondo: %+.3f +/- %.3f (95%%)\n", media, ic);
+  std::printf("  partite a 11 vinte da %s: %.1f%% di %ld\n", primo.nome.c_str(),
               giocate ? 100.0 * vinte / giocate : 0.0, giocate);
-  for (const Giocatore_* g : {&primo, &secondo})
-    std::printf("  time per move, %s: mean %.3f ms, worst %.3f ms (%ld moves)\n", g->nome.c_str(),
-                g->tempi.mosse ? g->tempi.totale / g->tempi.mosse : 0.0, g->tempi.peggiore,
-                g->tempi.mosse);
+  for (const Giocatore_* g : {&primo, &secondo}) {
+    const double n = std::max(1L, g->tempi.mosse);
+    std::printf(
+        "  tempo per mossa, %s: media %.3f ms, peggiore %.3f ms; processore: media %.3f ms, "
+        "peggiore %.3f ms (%ld mosse)\n",
+        g->nome.c_str(), g->tempi.totale / n, g->tempi.peggiore, g->tempi.totaleCPU / n,
+        g->tempi.peggioreCPU, g->tempi.mosse);
+  }
   return 0;
 }
