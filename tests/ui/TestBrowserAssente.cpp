@@ -7,7 +7,7 @@
 
 #include "Banco.h"
 #include "DesktopFinto.h"
-#include "engine/Informazioni.h"
+#include "controller/Informazioni.h"
 #include "ui/LaunchBrowser.h"
 
 namespace quintello::ui {

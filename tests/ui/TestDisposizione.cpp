@@ -64,24 +64,37 @@ void TestDisposizione::coloriDiSfondo() {
 }
 
 void TestDisposizione::menu() {
-  const QList<QAction*> titoli = f_->menuBar()->actions();
-  QCOMPARE(titoli.size(), 3);
-  const QList<QStringList> attese{
-      {QStringLiteral("&File"), QStringLiteral("&Nuova partita"), QStringLiteral("&Salva partita"),
-       QStringLiteral("&Carica"), QStringLiteral("&Esci")},
-      {QStringLiteral("&Punteggio"), QStringLiteral("7"), QStringLiteral("11"),
-       QStringLiteral("16"), QStringLiteral("21")},
-      {QStringLiteral("&?"), QStringLiteral("&Informazioni"), QStringLiteral("Fai una &donazione")},
+  struct Voce {
+    const char* testo;
+    bool spuntabile, spuntata;
+    const char* tasto = "";
   };
+  const QList<QPair<QString, QList<Voce>>> attese{
+      {QStringLiteral("&File"),
+       {{"&Nuova partita", false, false},
+        {"&Salva partita", false, false},
+        {"&Carica", false, false},
+        {"&Esci", false, false}}},
+      {QStringLiteral("&Punteggio"),
+       {{"7", true, false}, {"11", true, true}, {"16", true, false}, {"21", true, false}}},
+      {QStringLiteral("&Avversario"), {{"&Classico", true, true}, {"&Esperto", true, false}}},
+      {QStringLiteral("&?"),
+       {{"&Informazioni", false, false},
+        {"Fai una &donazione", false, false},
+        {"&Suggerimento", false, false, "S"}}},
+  };
+  const QList<QAction*> titoli = f_->menuBar()->actions();
+  QCOMPARE(titoli.size(), attese.size());
   for (int m = 0; m < titoli.size(); ++m) {
-    QCOMPARE(titoli[m]->text(), attese[m].first());
+    QCOMPARE(titoli[m]->text(), attese[m].first);
     const QList<QAction*> voci = titoli[m]->menu()->actions();
-    QCOMPARE(voci.size(), attese[m].size() - 1);
+    QCOMPARE(voci.size(), attese[m].second.size());
     for (int v = 0; v < voci.size(); ++v) {
-      QCOMPARE(voci[v]->text(), attese[m][v + 1]);
-      QVERIFY(voci[v]->shortcut().isEmpty());
-      QCOMPARE(voci[v]->isCheckable(), m == 1);
-      QCOMPARE(voci[v]->isChecked(), m == 1 && v == 1);  // 11 at start
+      const Voce& voce = attese[m].second[v];
+      QCOMPARE(voci[v]->text(), QString::fromUtf8(voce.testo));
+      QCOMPARE(voci[v]->shortcut().toString(), QString::fromLatin1(voce.tasto));
+      QCOMPARE(voci[v]->isCheckable(), voce.spuntabile);
+      QCOMPARE(voci[v]->isChecked(), voce.spuntata);
     }
   }
 }

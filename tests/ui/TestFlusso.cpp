@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "Banco.h"
-#include "engine/Informazioni.h"
+#include "controller/Informazioni.h"
 
 namespace quintello::ui {
 
@@ -112,10 +112,10 @@ void TestFlusso::manoDisabilitataIgnoraClick() {
   Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
   Clicca(User(*f_, 2));
   Clicca(prova::Bottone(*f_, "giocatautente"));
-  const StatoPartita prima = f_->gioco().stato;
+  const StatoPartita prima = f_->gioco().Stato();
   Clicca(User(*f_, 0));
-  QCOMPARE(f_->gioco().stato.cartaselezionata, prima.cartaselezionata);
-  QCOMPARE(f_->gioco().stato.indicepresa, prima.indicepresa);
+  QCOMPARE(f_->gioco().Stato().cartaselezionata, prima.cartaselezionata);
+  QCOMPARE(f_->gioco().Stato().indicepresa, prima.indicepresa);
   QVERIFY(Shape2(*f_, 0)->isHidden());
   QVERIFY(User(*f_, 0)->nomeImmagine() != Cards::kVuota);  // the picture stays
 }
@@ -131,12 +131,12 @@ void TestFlusso::tastiera() {
   QVERIFY(Shape2(*f_, 0)->isHidden());
   QTest::keyClick(f_.get(), Qt::Key_Enter);  // procedi
   QVERIFY(!prova::Bottone(*f_, "giocatautente")->isHidden());
-  QCOMPARE(f_->gioco().stato.cartaselezionata, 0);
+  QCOMPARE(f_->gioco().Stato().cartaselezionata, 0);
   QTest::keyClick(f_.get(), Qt::Key_3);  // two cards left: no third place
-  QCOMPARE(f_->gioco().stato.cartaselezionata, 0);
+  QCOMPARE(f_->gioco().Stato().cartaselezionata, 0);
   // From a focused button too: the keys it does not use reach the window.
   QTest::keyClick(prova::Bottone(*f_, "Command1"), Qt::Key_2);
-  QCOMPARE(f_->gioco().stato.cartaselezionata, 1);
+  QCOMPARE(f_->gioco().Stato().cartaselezionata, 1);
   QVERIFY(!Shape2(*f_, 1)->isHidden());
 }
 
@@ -163,7 +163,9 @@ void TestFlusso::informazioni() {
 }
 
 void TestFlusso::chiusuraDaDentroUnHandler() {
-  f_->gioco().stato.punteggiouser = 99;  // this hand ends the match, won by the user
+  StatoPartita stato = f_->gioco().Stato();
+  stato.punteggiouser = 99;  // this hand ends the match, won by the user
+  f_->gioco().ImpostaPartita(stato);
   copione_.rispondi = [](const Messaggio& m) -> std::optional<Risposta> {
     if (m.testo == "Vuoi giocare ancora?") return Risposta::No;
     return std::nullopt;
