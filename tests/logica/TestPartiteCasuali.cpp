@@ -7,6 +7,7 @@
 
 #include "GiocatoreCasuale.h"
 #include "Invarianti.h"
+#include "esperto/Esperto.h"
 
 namespace quintello {
 namespace {
@@ -35,6 +36,33 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   }
   EXPECT_GT(mani, partite);
   fs::remove(file);
+}
+
+// The hint selects the card Esperto would play from the user's seat and
+// cycles the proposal to its capture, whatever the opponent's hand holds.
+TEST(Suggerimento, SelectsEspertosCardAndCapture) {
+  int cicli = 0;
+  for (uint64_t seme = 1; seme <= 40; ++seme) {
+    FinestraRegistrata f;
+    Gioco g(f, seme);
+    g.Form_Load();
+    if (g.Azioni().procedi) g.procedi_Click();
+    const StatoPartita prima = g.Stato();
+    Generatore caso(seme);  // the hint's draws start from the game's seed
+    const Scelta attesa = SuggerimentoUtente(prima, caso);
+    g.suggerimento_Click();
+    const StatoPartita& dopo = g.Stato();
+    ASSERT_GE(dopo.cartaselezionata, 0);
+    EXPECT_EQ(dopo.SlotUtente(dopo.cartaselezionata), attesa.carta) << "seme " << seme;
+    EXPECT_EQ(dopo.presautente, attesa.presa) << "seme " << seme;
+    EXPECT_EQ(dopo.carte, prima.carte);
+    cicli += dopo.indicepresa > 1;
+    g.giocatautente_Click();  // in the pause the hint does nothing
+    const StatoPartita pausa = g.Stato();
+    g.suggerimento_Click();
+    EXPECT_EQ(g.Stato(), pausa);
+  }
+  EXPECT_GT(cicli, 0) << "no seed needed more than one click";
 }
 
 }  // namespace
