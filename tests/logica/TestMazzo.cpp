@@ -9,21 +9,15 @@
 namespace quintello {
 namespace {
 
-TEST(CodiceCarta, ConvertsBothWays) {
-  EXPECT_EQ(CodiceCarta(10, Bastoni), "0b");
-  EXPECT_EQ(CodiceCarta(1, Denari), "1o");
-  EXPECT_EQ(CodiceCarta(7, Denari), "7o");
-  EXPECT_EQ(LeggiCarta("0b"), (Carta{10, Bastoni}));
-  EXPECT_EQ(LeggiCarta("1s"), (Carta{1, Spade}));
-  for (int v = 1; v <= kValori; ++v)
-    for (int s = 1; s <= kSemi; ++s)
-      EXPECT_EQ(LeggiCarta(CodiceCarta(v, s)), (Carta{int16_t(v), int16_t(s)}));
-}
-
-TEST(CodiceCarta, DamagedCodesReadAsZeroInsideTheTable) {
-  EXPECT_EQ(LeggiCarta("Zz"), (Carta{0, 0}));
-  EXPECT_EQ(LeggiCarta("9x"), (Carta{9, 0}));
-  EXPECT_EQ(LeggiCarta(""), (Carta{0, 0}));
+TEST(CodiceCarta, BothWaysAndDamagedCodesInsideTheTable) {
+  const std::pair<const char*, Carta> casi[] = {
+      {"0b", {10, Bastoni}}, {"1o", {1, Denari}}, {"7o", {7, Denari}}, {"5s", {5, Spade}},
+      {"9c", {9, Coppe}},    {"Zz", {0, 0}},      {"9x", {9, 0}},      {"", {0, 0}},
+  };
+  for (const auto& [codice, carta] : casi) {
+    EXPECT_EQ(LeggiCarta(codice), carta) << codice;
+    if (carta.valida()) EXPECT_EQ(CodiceCarta(carta), codice);
+  }
   EXPECT_EQ(CodiceCarta(3, 9), "3");  // an unknown suit has no letter
   Carte carte;
   carte[LeggiCarta("Zz")] = PresaUtente;  // lands in the unused row 0
