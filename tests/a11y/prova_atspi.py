@@ -71,78 +71,31 @@ def avvia_bus():
 
 
 def servizi(indirizzo):
-    """The processes D-Bus started on demand: they leave their parent, so the buses
-    are asked for them. The accessibility bus's launcher, its bus, its registry."""
-    from gi.repository import Gio, GLib
-
-    modo = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-
-    def chiama(connessione, nome, percorso, interfaccia, metodo, argomenti, risposta):
-        try:
-            return connessione.call_sync(nome, percorso, interfaccia, metodo, argomenti,
-                                         GLib.VariantType(risposta), Gio.DBusCallFlags.NONE,
-                                         2000, None).unpack()[0]
-        except GLib.Error:
-            return None
-
-    def pid_di(connessione, nome):
-        return chiama(connessione, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                      "org.freedesktop.DBus", "GetConnectionUnixProcessID",
-                      GLib.Variant("(s)", (nome,)), "(u)")
-
+    """What D-Bus started on demand (the accessibility bus, its launcher, its registry):
+    they leave their parent, but all carry the address of this script's session bus."""
+    segno = f"DBUS_SESSION_BUS_ADDRESS={indirizzo}\0".encode()
     trovati = []
-    try:
-        sessione = Gio.DBusConnection.new_for_address_sync(indirizzo, modo, None, None)
-    except GLib.Error:
-        return trovati
-    lanciatore = pid_di(sessione, "org.a11y.Bus")
-    if lanciatore:
-        indirizzo_a11y = chiama(sessione, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
-                                "GetAddress", None, "(s)")
-        if indirizzo_a11y:
-            try:
-                a11y = Gio.DBusConnection.new_for_address_sync(indirizzo_a11y, modo, None, None)
-                registro = pid_di(a11y, "org.a11y.atspi.Registry")
-                a11y.close_sync(None)
-                if registro:
-                    trovati.append(registro)
-            except GLib.Error:
-                pass
-        trovati += [lanciatore] + discendenti(lanciatore)
-    sessione.close_sync(None)
-    return trovati
-
-
-def discendenti(radice):
-    """Every process below `radice`."""
-    figli = {}
     for voce in os.listdir("/proc"):
-        if voce.isdigit():
-            try:
-                with open(f"/proc/{voce}/stat") as stat:
-                    genitore = int(stat.read().rsplit(")", 1)[1].split()[1])
-            except (OSError, IndexError, ValueError):
-                continue
-            figli.setdefault(genitore, []).append(int(voce))
-    trovati, da_vedere = [], [radice]
-    while da_vedere:
-        for figlio in figli.get(da_vedere.pop(), []):
-            trovati.append(figlio)
-            da_vedere.append(figlio)
+        try:
+            with open(f"/proc/{voce}/environ", "rb") as ambiente:
+                if voce.isdigit() and int(voce) != os.getpid() and segno in ambiente.read():
+                    trovati.append(int(voce))
+        except OSError:
+            pass
     return trovati
 
 
 def ferma_tutti(pid):
     """Stops the processes and waits until they are gone."""
     for segnale in (15, 9):
-        for p in pid:
+        vivi = [p for p in pid if os.path.exists(f"/proc/{p}")]
+        for p in vivi:
             try:
                 os.kill(p, segnale)
             except ProcessLookupError:
                 pass
         fine = time.monotonic() + 5
-        while time.monotonic() < fine and any(os.path.exists(f"/proc/{p}") for p in pid):
+        while time.monotonic() < fine and any(os.path.exists(f"/proc/{p}") for p in vivi):
             time.sleep(0.02)
 
 
