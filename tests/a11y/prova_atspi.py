@@ -119,10 +119,11 @@ def gioca(programma, schermo):
     eventi = []
 
     def registra(evento):
-        eventi.append((evento.type, evento.source, evento.detail1))
+        eventi.append(("".join(evento.type), evento.source, evento.detail1))
 
     pyatspi.Registry.registerEventListener(
-        registra, "object:state-changed:focused", "object:property-change:accessible-description")
+        registra, "object:state-changed:focused", "object:property-change:accessible-description",
+        "object:property-change:accessible-name")
 
     casa = tempfile.TemporaryDirectory()
     ambiente = dict(os.environ, DISPLAY=schermo, QT_QPA_PLATFORM="xcb", HOME=casa.name,
@@ -153,6 +154,7 @@ def gioca(programma, schermo):
         app = attendi(applicazione, "il programma sul bus di accessibilità")
         controlla_albero(app, pyatspi)
 
+        precedente = None
         for numero, (tasti, nome, descrizione, evento) in enumerate(PASSI, 1):
             del eventi[:]
             if tasti:
@@ -178,20 +180,27 @@ def gioca(programma, schermo):
                 return None
 
             try:
-                attendi(arrivato, f"il passo {numero}")
-                # Any other focus claim would be read out as well.
+                trovato = attendi(arrivato, f"il passo {numero}")
+                # Any other focus claim would be read out as well, and so would a change
+                # on the object that had the focus, until the focus has moved.
                 altri = [s.name for t, s, d in eventi if t.startswith("object:state-changed:focused")
                          and d == 1 and s.name != nome]
                 if altri:
                     raise Fallito(f"fuoco anche su {altri}")
-            except Fallito:
+                for tipo, sorgente, dettaglio in eventi:
+                    if evento != "focus" or tipo.startswith("object:state-changed:focused"):
+                        break
+                    if sorgente == precedente:
+                        raise Fallito(f"{tipo} sul vecchio fuoco «{sorgente.name}»")
+            except Fallito as motivo:
                 visti = [(t, s.name, s.description, d) for t, s, d in eventi if s is not None]
                 if evento == "stato":
                     sorgente = con_fuoco(app, pyatspi)
                     visti = sorgente and (sorgente.name, sorgente.description)
-                raise Fallito(f"passo {numero} ({tasti or 'avvio'}): atteso {evento} su "
+                raise Fallito(f"passo {numero} ({tasti or 'avvio'}): {motivo}; atteso {evento} su "
                               f"«{nome}» «{descrizione}»; eventi: {visti}")
             print(f"passo {numero} ({tasti or 'avvio'}): «{nome}», «{descrizione}»", flush=True)
+            precedente = trovato
     finally:
         ferma(gioco)
         casa.cleanup()
