@@ -19,20 +19,20 @@ import sys
 import tempfile
 import time
 
-SEME = "4"
+SEME = "33"
 ATTESA = 10.0  # seconds any one step may take
 
 # (keys pressed, name of the focused object, its description, what must have come)
 PASSI = [
-    ("", "quattro di spade", "selezionata, nessuna presa", "stato"),
-    ("2", "sei di coppe",
-     "selezionata, prende asso di spade e cinque di denari, proposta 1 di 2", "focus"),
-    ("2", "sei di coppe",
-     "selezionata, prende asso di spade e cinque di spade, proposta 2 di 2", "description"),
+    ("", "quattro di coppe", "selezionata, prende due di spade e due di coppe", "stato"),
+    ("3", "re di spade",
+     "selezionata, prende due di spade e fante di denari, proposta 1 di 2", "focus"),
+    ("3", "re di spade",
+     "selezionata, prende due di coppe e fante di denari, proposta 2 di 2", "description"),
     ("Return", "Ok, continua",
-     "Hai giocato sei di coppe e preso asso di spade e cinque di spade. "
-     "Il computer ha giocato re di spade in tavola.", "focus"),
-    ("space", "quattro di spade", "selezionata, nessuna presa", "focus"),
+     "Hai giocato re di spade e preso due di coppe e fante di denari. Il computer ha giocato "
+     "sette di bastoni e preso due di spade e cinque di bastoni, scopa!", "focus"),
+    ("space", "quattro di coppe", "selezionata, nessuna presa", "focus"),
 ]
 
 
