@@ -41,6 +41,9 @@ install(FILES ${QUINTELLO_PACKAGING}/${QUINTELLO_ID}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/pittore/quintello.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${QUINTELLO_NOME_ICONA}.svg)
+# The licence as Debian wants it, beside the package's documentation: GPL-3.0-or-later.
+install(FILES ${QUINTELLO_PACKAGING}/copyright
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quintello)
 foreach(lato IN LISTS QUINTELLO_LATI_ICONA)
   install(FILES ${QUINTELLO_CARTELLA_ICONE}/${lato}x${lato}/apps/${QUINTELLO_NOME_ICONA}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${lato}x${lato}/apps)

@@ -374,6 +374,7 @@ void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
   fraseUtente_.clear();  // a box between the two plays: the hand is over, the box tells it
+  RilasciaNome();
   if (risposte.messaggio) return risposte.messaggio(messaggio);
   return MostraMsgBox(this, messaggio);
 }
@@ -407,6 +408,7 @@ bool FinestraPrincipale::focusNextPrevChild(bool avanti) {
 }
 
 void FinestraPrincipale::RiponiFuoco() {
+  RilasciaNome();
   QWidget* fuoco = focusWidget();
   if (!fuoco || (!fuoco->isHidden() && fuoco->isEnabled())) return;
   for (QPushButton* ok : {procedi_, giocatautente_}) {
@@ -416,6 +418,11 @@ void FinestraPrincipale::RiponiFuoco() {
     }
   }
   fuoco->clearFocus();
+}
+
+void FinestraPrincipale::RilasciaNome() {
+  if (nomeTrattenuto_) nomeTrattenuto_->TrattieniNome(false);
+  nomeTrattenuto_ = nullptr;
 }
 
 void FinestraPrincipale::PreparaFuoco() {
@@ -451,6 +458,7 @@ void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
   if (bottone == Bottone::Procedi && visibile && fuocoAlProcedi_) {
     fuocoAlProcedi_ = false;
     procedi_->setFocus(Qt::OtherFocusReason);
+    RilasciaNome();
     // Only now, not to be read out on the card that still had the focus.
     for (PostoCarta* posto : user_) Descrivi(posto, kDescrizioneNonSelezionata);
   }
@@ -459,14 +467,15 @@ void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
 void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, int numero,
                                           int totale) {
   fraseUtente_.clear();
-  for (int i = 0; i < kPostiMano; ++i) {
-    Descrivi(user_[i], i == posto
-                           ? QString::fromStdString(DescrizioneProposta(presa, numero, totale))
-                           : kDescrizioneNonSelezionata);
-  }
+  RilasciaNome();
+  if (posto < 0 || posto >= kPostiMano) return;
+  // The new card's words first, then the focus, then the others: a screen reader reads
+  // changes on the focused card, and the card that loses the focus must not speak.
+  Descrivi(user_[posto], QString::fromStdString(DescrizioneProposta(presa, numero, totale)));
   DescriviTerra(presa, QString::fromLatin1(kPresaDallaScelta));
-  if (posto >= 0 && posto < kPostiMano && !user_[posto]->isHidden()) {
-    user_[posto]->setFocus(Qt::OtherFocusReason);
+  if (!user_[posto]->isHidden()) user_[posto]->setFocus(Qt::OtherFocusReason);
+  for (int i = 0; i < kPostiMano; ++i) {
+    if (i != posto) Descrivi(user_[i], kDescrizioneNonSelezionata);
   }
 }
 
@@ -475,6 +484,12 @@ void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::
   const std::string frase = FraseGiocata(chi, carta, presa, scopa);
   if (chi == Giocatore::Utente) {
     DescriviTerra({}, {});
+    // The played card's place is about to show the next card while it still has the focus.
+    if (auto* posto = qobject_cast<PostoCarta*>(focusWidget())) {
+      RilasciaNome();
+      nomeTrattenuto_ = posto;
+      posto->TrattieniNome(true);
+    }
     fraseUtente_ = frase;
     return;
   }

@@ -88,6 +88,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void DescriviTerra(const std::string& presa, const QString& testo);
   void SeguiBottone(Bottone bottone, bool visibile);
   void RiponiFuoco();
+  void RilasciaNome();
 
   Cards cards_;
   std::array<PostoCarta*, kPostiTerra> terra_{};
@@ -101,8 +102,9 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<QAction*, kAvversari> avversari_{};
   QLabel* status_ = nullptr;
   std::unique_ptr<Gioco> gioco_;
-  std::string fraseUtente_;      // the user's last play, told with the computer's answer
-  bool fuocoAlProcedi_ = false;  // the computer has played: its "Ok" takes the focus
+  std::string fraseUtente_;               // the user's last play, told with the computer's answer
+  bool fuocoAlProcedi_ = false;           // the computer has played: its "Ok" takes the focus
+  PostoCarta* nomeTrattenuto_ = nullptr;  // the focused card while a play moves the hand
 };
 
 }  // namespace quintello::ui

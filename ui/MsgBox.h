@@ -8,7 +8,9 @@ class QWidget;
 
 namespace quintello::ui {
 
-// Title, text, icon and buttons; with Yes and No, Yes is the default.
+// Title, text, icon and buttons; with Yes and No, Yes is the default. A plain dialog
+// with a close button only, wide enough for its title; an address in the text never
+// breaks across lines (such a text is shown as rich text).
 void PreparaMsgBox(QMessageBox& box, const Messaggio& messaggio);
 
 // Shows the box modally over `padre` and returns the button pressed.

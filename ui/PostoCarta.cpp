@@ -21,8 +21,13 @@ PostoCarta::PostoCarta(Cards& cards, QWidget* parent) : QWidget(parent), cards_(
 void PostoCarta::MostraCarta(Carta carta) {
   if (carta == carta_) return;
   carta_ = carta.valida() ? carta : Carta{};
-  setAccessibleName(NomeCarta(carta_));
+  if (!nomeTrattenuto_) setAccessibleName(NomeCarta(carta_));
   update();
+}
+
+void PostoCarta::TrattieniNome(bool trattieni) {
+  nomeTrattenuto_ = trattieni;
+  if (!trattieni && accessibleName() != NomeCarta(carta_)) setAccessibleName(NomeCarta(carta_));
 }
 
 QString PostoCarta::nomeImmagine() const {

@@ -19,6 +19,9 @@ class PostoCarta : public QWidget {
   // Shows the card's face, or the back for anything that is not a card.
   void MostraCarta(Carta carta);
   Carta carta() const { return carta_; }
+  // While held, the accessible name stays as it is: a focused place that changes card in
+  // the middle of a play would otherwise be read out with the new card.
+  void TrattieniNome(bool trattieni);
   QString nomeImmagine() const;
 
   QSize sizeHint() const override;
@@ -38,6 +41,7 @@ class PostoCarta : public QWidget {
   Cards& cards_;
   Carta carta_;
   bool premuto_ = false;
+  bool nomeTrattenuto_ = false;
 };
 
 }  // namespace quintello::ui

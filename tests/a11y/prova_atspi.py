@@ -19,20 +19,20 @@ import sys
 import tempfile
 import time
 
-SEME = "4"
+SEME = "33"
 ATTESA = 10.0  # seconds any one step may take
 
 # (keys pressed, name of the focused object, its description, what must have come)
 PASSI = [
-    ("", "quattro di spade", "selezionata, nessuna presa", "stato"),
-    ("2", "sei di coppe",
-     "selezionata, prende asso di spade e cinque di denari, proposta 1 di 2", "focus"),
-    ("2", "sei di coppe",
-     "selezionata, prende asso di spade e cinque di spade, proposta 2 di 2", "description"),
+    ("", "quattro di coppe", "selezionata, prende due di spade e due di coppe", "stato"),
+    ("3", "re di spade",
+     "selezionata, prende due di spade e fante di denari, proposta 1 di 2", "focus"),
+    ("3", "re di spade",
+     "selezionata, prende due di coppe e fante di denari, proposta 2 di 2", "description"),
     ("Return", "Ok, continua",
-     "Hai giocato sei di coppe e preso asso di spade e cinque di spade. "
-     "Il computer ha giocato re di spade in tavola.", "focus"),
-    ("space", "quattro di spade", "selezionata, nessuna presa", "focus"),
+     "Hai giocato re di spade e preso due di coppe e fante di denari. Il computer ha giocato "
+     "sette di bastoni e preso due di spade e cinque di bastoni, scopa!", "focus"),
+    ("space", "quattro di coppe", "selezionata, nessuna presa", "focus"),
 ]
 
 
@@ -71,78 +71,31 @@ def avvia_bus():
 
 
 def servizi(indirizzo):
-    """The processes D-Bus started on demand: they leave their parent, so the buses
-    are asked for them. The accessibility bus's launcher, its bus, its registry."""
-    from gi.repository import Gio, GLib
-
-    modo = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-
-    def chiama(connessione, nome, percorso, interfaccia, metodo, argomenti, risposta):
-        try:
-            return connessione.call_sync(nome, percorso, interfaccia, metodo, argomenti,
-                                         GLib.VariantType(risposta), Gio.DBusCallFlags.NONE,
-                                         2000, None).unpack()[0]
-        except GLib.Error:
-            return None
-
-    def pid_di(connessione, nome):
-        return chiama(connessione, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                      "org.freedesktop.DBus", "GetConnectionUnixProcessID",
-                      GLib.Variant("(s)", (nome,)), "(u)")
-
+    """What D-Bus started on demand (the accessibility bus, its launcher, its registry):
+    they leave their parent, but all carry the address of this script's session bus."""
+    segno = f"DBUS_SESSION_BUS_ADDRESS={indirizzo}\0".encode()
     trovati = []
-    try:
-        sessione = Gio.DBusConnection.new_for_address_sync(indirizzo, modo, None, None)
-    except GLib.Error:
-        return trovati
-    lanciatore = pid_di(sessione, "org.a11y.Bus")
-    if lanciatore:
-        indirizzo_a11y = chiama(sessione, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
-                                "GetAddress", None, "(s)")
-        if indirizzo_a11y:
-            try:
-                a11y = Gio.DBusConnection.new_for_address_sync(indirizzo_a11y, modo, None, None)
-                registro = pid_di(a11y, "org.a11y.atspi.Registry")
-                a11y.close_sync(None)
-                if registro:
-                    trovati.append(registro)
-            except GLib.Error:
-                pass
-        trovati += [lanciatore] + discendenti(lanciatore)
-    sessione.close_sync(None)
-    return trovati
-
-
-def discendenti(radice):
-    """Every process below `radice`."""
-    figli = {}
     for voce in os.listdir("/proc"):
-        if voce.isdigit():
-            try:
-                with open(f"/proc/{voce}/stat") as stat:
-                    genitore = int(stat.read().rsplit(")", 1)[1].split()[1])
-            except (OSError, IndexError, ValueError):
-                continue
-            figli.setdefault(genitore, []).append(int(voce))
-    trovati, da_vedere = [], [radice]
-    while da_vedere:
-        for figlio in figli.get(da_vedere.pop(), []):
-            trovati.append(figlio)
-            da_vedere.append(figlio)
+        try:
+            with open(f"/proc/{voce}/environ", "rb") as ambiente:
+                if voce.isdigit() and int(voce) != os.getpid() and segno in ambiente.read():
+                    trovati.append(int(voce))
+        except OSError:
+            pass
     return trovati
 
 
 def ferma_tutti(pid):
     """Stops the processes and waits until they are gone."""
     for segnale in (15, 9):
-        for p in pid:
+        vivi = [p for p in pid if os.path.exists(f"/proc/{p}")]
+        for p in vivi:
             try:
                 os.kill(p, segnale)
             except ProcessLookupError:
                 pass
         fine = time.monotonic() + 5
-        while time.monotonic() < fine and any(os.path.exists(f"/proc/{p}") for p in pid):
+        while time.monotonic() < fine and any(os.path.exists(f"/proc/{p}") for p in vivi):
             time.sleep(0.02)
 
 
@@ -166,10 +119,11 @@ def gioca(programma, schermo):
     eventi = []
 
     def registra(evento):
-        eventi.append((evento.type, evento.source, evento.detail1))
+        eventi.append(("".join(evento.type), evento.source, evento.detail1))
 
     pyatspi.Registry.registerEventListener(
-        registra, "object:state-changed:focused", "object:property-change:accessible-description")
+        registra, "object:state-changed:focused", "object:property-change:accessible-description",
+        "object:property-change:accessible-name")
 
     casa = tempfile.TemporaryDirectory()
     ambiente = dict(os.environ, DISPLAY=schermo, QT_QPA_PLATFORM="xcb", HOME=casa.name,
@@ -200,6 +154,7 @@ def gioca(programma, schermo):
         app = attendi(applicazione, "il programma sul bus di accessibilità")
         controlla_albero(app, pyatspi)
 
+        precedente = None
         for numero, (tasti, nome, descrizione, evento) in enumerate(PASSI, 1):
             del eventi[:]
             if tasti:
@@ -225,20 +180,27 @@ def gioca(programma, schermo):
                 return None
 
             try:
-                attendi(arrivato, f"il passo {numero}")
-                # Any other focus claim would be read out as well.
+                trovato = attendi(arrivato, f"il passo {numero}")
+                # Any other focus claim would be read out as well, and so would a change
+                # on the object that had the focus, until the focus has moved.
                 altri = [s.name for t, s, d in eventi if t.startswith("object:state-changed:focused")
                          and d == 1 and s.name != nome]
                 if altri:
                     raise Fallito(f"fuoco anche su {altri}")
-            except Fallito:
+                for tipo, sorgente, dettaglio in eventi:
+                    if evento != "focus" or tipo.startswith("object:state-changed:focused"):
+                        break
+                    if sorgente == precedente:
+                        raise Fallito(f"{tipo} sul vecchio fuoco «{sorgente.name}»")
+            except Fallito as motivo:
                 visti = [(t, s.name, s.description, d) for t, s, d in eventi if s is not None]
                 if evento == "stato":
                     sorgente = con_fuoco(app, pyatspi)
                     visti = sorgente and (sorgente.name, sorgente.description)
-                raise Fallito(f"passo {numero} ({tasti or 'avvio'}): atteso {evento} su "
+                raise Fallito(f"passo {numero} ({tasti or 'avvio'}): {motivo}; atteso {evento} su "
                               f"«{nome}» «{descrizione}»; eventi: {visti}")
             print(f"passo {numero} ({tasti or 'avvio'}): «{nome}», «{descrizione}»", flush=True)
+            precedente = trovato
     finally:
         ferma(gioco)
         casa.cleanup()

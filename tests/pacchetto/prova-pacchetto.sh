@@ -90,7 +90,8 @@ sbaglio() { echo "ERRORE: $*" >&2; errori=$((errori + 1)); }
 attesi=(/usr/bin/quintello
   /usr/share/applications/it.example.quintello.desktop
   /usr/share/metainfo/it.example.quintello.metainfo.xml
-  /usr/share/icons/hicolor/scalable/apps/quintello.svg)
+  /usr/share/icons/hicolor/scalable/apps/quintello.svg
+  /usr/share/doc/quintello/copyright)
 for lato in 16 32 48 64 128; do
   attesi+=("/usr/share/icons/hicolor/${lato}x${lato}/apps/quintello.png")
 done

@@ -1,11 +1,16 @@
 // The real dialogs: message boxes and file dialogs, answered from inside their loops.
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include "Banco.h"
 #include "ui/Applicazione.h"
@@ -27,6 +32,7 @@ class TestDialoghi : public QObject {
   void icone_data();
   void icone();
   void acapo();
+  void indirizzoSuUnaRiga();
   void salvaSenzaEstensioneNeDomanda();
   void apriAnnullato();
 
@@ -84,6 +90,14 @@ void TestDialoghi::siNoConSiPredefinito() {
         QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
         QVERIFY(box->isModal());
+        // A plain dialog, with room for its title beside a window manager's buttons.
+        QCOMPARE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                       Qt::WindowCloseButtonHint),
+                 Qt::WindowCloseButtonHint);
+        QFont grassetto = box->font();
+        grassetto.setBold(true);
+        QVERIFY(box->width() >
+                QFontMetrics(grassetto).horizontalAdvance(box->windowTitle()) + 3 * 24);
         // Qt's own Italian: the system's translations are installed.
         QCOMPARE(box->button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
         QTest::keyClick(box, Qt::Key_Return);
@@ -126,6 +140,27 @@ void TestDialoghi::acapo() {
     QCOMPARE(box->textFormat(), Qt::PlainText);
     box->button(QMessageBox::Ok)->click();
   });
+}
+
+void TestDialoghi::indirizzoSuUnaRiga() {
+  const QString indirizzo = QStringLiteral("https://www.example.org/quintello/donate");
+  Mostra({.testo = "Impossibile aprire il browser. Per fare una donazione andare su " +
+                   indirizzo.toStdString()},
+         [&](QMessageBox* box) {
+           auto* etichetta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+           QVERIFY(etichetta);
+           // Laid out as the label lays it out, however narrow: the address on one line.
+           for (int larghezza : {etichetta->contentsRect().width(), 120}) {
+             QTextDocument testo;
+             testo.setHtml(etichetta->text());
+             testo.setTextWidth(larghezza);
+             testo.size();  // lays it out
+             const QTextBlock blocco = testo.find(QStringLiteral("https")).block();
+             QCOMPARE(blocco.text(), indirizzo);
+             QCOMPARE(blocco.layout()->lineCount(), 1);
+           }
+           box->button(QMessageBox::Ok)->click();
+         });
 }
 
 void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
