@@ -97,19 +97,21 @@ void Gioco::giocatautente_Click() {
                             stato_.carte[giocata] == ScopaUtente);
   Ridisegna();
   AggiornaStatusBar();
-  const bool manoVuota = stato_.carte.Conta(ManoUtente) == 0;
-  const bool mazzoVuoto = stato_.carte.Conta(Mazzo) == 0;
   MostraBottone(Bottone::GiocaUtente, false);
   ShapeTerraInvisibili();
   ShapeUserInvisibili();
-  if (stato_.mazziere == 1 && manoVuota) {
-    if (mazzoVuoto) {
-      FineMano();
-      return;
-    }
-    DaiCarte();
-  }
+  if (FineDelGiro(1)) return;
   GiocaComputer();
+}
+
+bool Gioco::FineDelGiro(int16_t mazziere) {
+  if (stato_.mazziere != mazziere || stato_.carte.Conta(ManoUtente) != 0) return false;
+  if (stato_.carte.Conta(Mazzo) == 0) {
+    FineMano();
+    return true;
+  }
+  DaiCarte();
+  return false;
 }
 
 void Gioco::GiocaComputer() {
@@ -136,16 +138,8 @@ std::optional<Scelta> Gioco::SceltaAvversario() {
 
 void Gioco::procedi_Click() {
   AbilitaMano(true);
-  const bool manoVuota = stato_.carte.Conta(ManoUtente) == 0;
-  const bool mazzoVuoto = stato_.carte.Conta(Mazzo) == 0;
   MostraBottone(Bottone::Procedi, false);
-  if (stato_.mazziere == 0 && manoVuota) {
-    if (mazzoVuoto) {
-      FineMano();
-      return;
-    }
-    DaiCarte();
-  }
+  if (FineDelGiro(0)) return;
   AggiornaStatusBar();
   Ridisegna();
   MostraBottone(Bottone::GiocaUtente, true);

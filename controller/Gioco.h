@@ -73,6 +73,9 @@ class Gioco {
   // A new match: both scores to 0, a new dealer, a new hand. The target stays.
   void NuovaPartitaDaCapo();
   void DaiCarte();
+  // After the last card of a deal, when `mazziere` deals: three more cards
+  // each, or the end of the hand when the deck is empty too (true then).
+  bool FineDelGiro(int16_t mazziere);
   void GiocaComputer();
   void FineMano();
   void GiocaAncora();

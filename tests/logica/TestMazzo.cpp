@@ -16,7 +16,9 @@ TEST(CodiceCarta, BothWaysAndDamagedCodesInsideTheTable) {
   };
   for (const auto& [codice, carta] : casi) {
     EXPECT_EQ(LeggiCarta(codice), carta) << codice;
-    if (carta.valida()) EXPECT_EQ(CodiceCarta(carta), codice);
+    if (carta.valida()) {
+      EXPECT_EQ(CodiceCarta(carta), codice);
+    }
   }
   EXPECT_EQ(CodiceCarta(3, 9), "3");  // an unknown suit has no letter
   Carte carte;
