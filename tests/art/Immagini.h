@@ -2,43 +2,51 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
 namespace quintello::prova {
 
+// A transparent canvas of `logico` logical pixels at `dpr`, painted by `disegna(QPainter&)`
+// with anti-aliasing.
+template <typename Disegna>
+QImage Dipingi(QSize logico, int dpr, Disegna disegna) {
+  QImage tela(logico * dpr, QImage::Format_ARGB32_Premultiplied);
+  tela.setDevicePixelRatio(dpr);
+  tela.fill(Qt::transparent);
+  QPainter p(&tela);
+  p.setRenderHint(QPainter::Antialiasing);
+  disegna(p);
+  p.end();
+  return tela;
+}
+
+// Calls f(x, y, colour) for every pixel.
+template <typename F>
+void PerOgniPixel(const QImage& immagine, F f) {
+  for (int y = 0; y < immagine.height(); ++y) {
+    for (int x = 0; x < immagine.width(); ++x) f(x, y, immagine.pixel(x, y));
+  }
+}
+
 inline int ColoriDistinti(const QImage& immagine) {
   QSet<QRgb> colori;
-  const QImage argb = immagine.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < argb.height(); ++y) {
-    for (int x = 0; x < argb.width(); ++x) colori.insert(argb.pixel(x, y));
-  }
+  PerOgniPixel(immagine, [&](int, int, QRgb c) { colori.insert(c); });
   return colori.size();
 }
 
-// The largest difference of any channel between two same-sized images, and how many
-// pixels differ by more than `soglia` in some channel.
-struct Divario {
-  int massimo = 0;
-  int pixelDiversi = 0;
-};
-
-inline Divario Confronta(const QImage& a, const QImage& b, int soglia) {
-  Divario d;
-  const QImage pa = a.convertToFormat(QImage::Format_ARGB32);
-  const QImage pb = b.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < pa.height(); ++y) {
-    for (int x = 0; x < pa.width(); ++x) {
-      const QRgb u = pa.pixel(x, y);
-      const QRgb v = pb.pixel(x, y);
-      const int delta = std::max({std::abs(qRed(u) - qRed(v)), std::abs(qGreen(u) - qGreen(v)),
-                                  std::abs(qBlue(u) - qBlue(v)), std::abs(qAlpha(u) - qAlpha(v))});
-      d.massimo = std::max(d.massimo, delta);
-      if (delta > soglia) ++d.pixelDiversi;
-    }
-  }
-  return d;
+// Pixels of two same-sized images differing in some channel by more than anti-aliasing does:
+// an edge may round a step differently once turned, a real difference does not.
+inline int PixelDiversi(const QImage& a, const QImage& b) {
+  int diversi = 0;
+  PerOgniPixel(a, [&](int x, int y, QRgb u) {
+    const QRgb v = b.pixel(x, y);
+    diversi += std::max({std::abs(qRed(u) - qRed(v)), std::abs(qGreen(u) - qGreen(v)),
+                         std::abs(qBlue(u) - qBlue(v)), std::abs(qAlpha(u) - qAlpha(v))}) > 24;
+  });
+  return diversi;
 }
 
 }  // namespace quintello::prova

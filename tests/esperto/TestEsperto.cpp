@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
+#include <array>
 #include <vector>
 
 #include "MettiCarte.h"
@@ -21,107 +21,87 @@ namespace quintello {
 namespace {
 
 using esperto::Maschera;
+using Prese = std::vector<std::string>;
 
-// The rules' captures for a card of this value, as a sorted list. Forcing
-// one value changes only that value's list, so `comb` serves every value.
-std::vector<std::string> PreseRegole(const Carte& carte, int valore, Combinazioni& comb) {
-  CombinazioniObbligate(carte, comb, valore);
-  std::vector<std::string> prese(comb.liste[valore].begin() + 1,
-                                 comb.liste[valore].begin() + 1 + comb.n[valore]);
-  std::sort(prese.begin(), prese.end());
-  return prese;
-}
-
-std::vector<std::string> PreseRegole(const Carte& carte, int valore) {
+// The rules' captures for a card of each value, each list sorted. Forcing one
+// value changes only that value's list, so one rebuild serves every value.
+std::array<Prese, kValori + 1> PreseRegole(const Carte& carte) {
   Combinazioni comb;
   CalcolaCombinazioni(carte, comb);
-  return PreseRegole(carte, valore, comb);
+  std::array<Prese, kValori + 1> prese;
+  for (int v = 1; v <= kValori; ++v) {
+    CombinazioniObbligate(carte, comb, v);
+    prese[v].assign(comb.liste[v].begin() + 1, comb.liste[v].begin() + 1 + comb.n[v]);
+    std::ranges::sort(prese[v]);
+  }
+  return prese;
 }
 
-std::vector<std::string> PreseEsperto(Maschera terra, int valore) {
-  esperto::ElencoPrese elenco;
-  esperto::PreseDi(terra, valore, elenco);
-  std::vector<std::string> prese;
-  for (int k = 0; k < elenco.n; ++k) prese.push_back(esperto::CodiciDi(elenco.prese[k]));
-  std::sort(prese.begin(), prese.end());
-  return prese;
+Maschera InsiemeDi(const Carte& carte, int16_t luogo) {
+  Maschera m = 0;
+  carte.PerOgniCarta([&](Carta c, int16_t l) {
+    if (l == luogo) m |= esperto::Bit(esperto::IndiceCarta(c));
+  });
+  return m;
+}
+Maschera InsiemeDi(std::string_view codici) {
+  Carte carte;
+  prova::Metti(carte, codici, Terra);
+  return InsiemeDi(carte, Terra);
 }
 
 TEST(PreseDi, SameCapturesAsTheRulesOverRandomTables) {
   Generatore caso(7);
-  // The worst table first (four aces, twos and threes and a four), then random ones.
-  Carte peggiore;
-  prova::Metti(peggiore, "1o 1s 1c 1b 2o 2s 2c 2b 3o 3s 3c 3b 4o", Terra);
-  Combinazioni comb;
-  for (int prova = 0; prova < 1500; ++prova) {
-    Carte carte = peggiore;
-    if (prova > 0) {
-      carte.Azzera();
-      const int quante = 1 + caso.ParteIntera(kCarteTerraMassime);
-      for (int i = 0; i < quante; ++i) PescaCarta(carte, caso, Terra);
+  for (int giro = 0; giro < 1500; ++giro) {
+    // The worst table first (four aces, twos and threes and a four), then
+    // random ones from empty to full.
+    Carte carte;
+    if (giro == 0) prova::Metti(carte, "1o 1s 1c 1b 2o 2s 2c 2b 3o 3s 3c 3b 4o", Terra);
+    for (int i = giro == 0 ? 0 : caso.ParteIntera(kCarteTerraMassime + 1); i > 0; --i) {
+      PescaCarta(carte, caso, Terra);
     }
-    Maschera terra = 0;
-    carte.PerOgniCarta([&](Carta c, int16_t l) {
-      if (l == Terra) terra |= esperto::Bit(esperto::IndiceCarta(c));
-    });
-    CalcolaCombinazioni(carte, comb);
-    for (int v = 1; v <= kValori; ++v)
-      ASSERT_EQ(PreseEsperto(terra, v), PreseRegole(carte, v, comb))
-          << CarteInTerra(carte) << " " << v;
+    const auto regole = PreseRegole(carte);
+    for (int v = 1; v <= kValori; ++v) {
+      esperto::ElencoPrese elenco;
+      esperto::PreseDi(InsiemeDi(carte, Terra), v, elenco);
+      Prese prese;
+      for (int k = 0; k < elenco.n; ++k) prese.push_back(esperto::CodiciDi(elenco.prese[k]));
+      std::ranges::sort(prese);
+      ASSERT_EQ(prese, regole[v]) << CarteInTerra(carte) << " " << v;
+    }
   }
 }
 
 TEST(VistaDi, EachSeatSeesItsOwnSideAndOnlyCountsOfTheOther) {
-  Carte carte;
+  Carte carte;  // every card not put elsewhere lies in the deck
   prova::Metti(carte, "1o 1s", ManoPC);
   prova::Metti(carte, "2o", ManoUtente);
   prova::Metti(carte, "3o", Terra);
   prova::Metti(carte, "4o 5o", PresaPC);
   prova::Metti(carte, "6o", ScopaPC);
   prova::Metti(carte, "7o 8o", PresaUtente);
-  // Every other card lies in the deck.
-  const Contesto contesto{.mazziere = Giocatore::Utente, .punteggioPC = 3, .punteggioUtente = 9};
-  auto maschera = [](std::string_view codici) {
-    Carte c;
-    prova::Metti(c, codici, Terra);
-    Maschera m = 0;
-    c.PerOgniCarta([&](Carta x, int16_t l) {
-      if (l == Terra) m |= esperto::Bit(esperto::IndiceCarta(x));
-    });
-    return m;
-  };
-  const Maschera mani = maschera("1o 1s 2o");
-  const Maschera mazzo = esperto::kTutte & ~mani & ~maschera("3o 4o 5o 6o 7o 8o");
-  struct Atteso {
-    Giocatore posto;
-    const char* mano;
-    const char* mie;
-    const char* sue;
-    int scopeMie, scopeSue, carteSue;
-    bool ioDo;
-    int punteggioMio;
-  };
-  for (const Atteso& a : {Atteso{Giocatore::PC, "1o 1s", "4o 5o 6o", "7o 8o", 1, 0, 1, false, 3},
-                          Atteso{Giocatore::Utente, "2o", "7o 8o", "4o 5o 6o", 0, 1, 2, true, 9}}) {
-    const Vista v = VistaDi(carte, a.posto, contesto);
-    EXPECT_EQ(v.mano, maschera(a.mano));
-    EXPECT_EQ(v.terra, maschera("3o"));
-    EXPECT_EQ(v.preseMie, maschera(a.mie));
-    EXPECT_EQ(v.preseSue, maschera(a.sue));
-    EXPECT_EQ(v.nonViste, (mazzo | mani) & ~v.mano);
-    EXPECT_EQ(v.carteMazzo, esperto::Quante(mazzo));
-    EXPECT_EQ(std::tuple(v.scopeMie, v.scopeSue, v.carteSue, v.ioDo, v.punteggioMio),
-              std::tuple(a.scopeMie, a.scopeSue, a.carteSue, a.ioDo, a.punteggioMio));
-  }
+  const Contesto contesto{.mazziere = Giocatore::Utente,
+                          .ultimaPresa = Giocatore::Utente,
+                          .punteggioPC = 3,
+                          .punteggioUtente = 9};
+  const Maschera mazzo = InsiemeDi(carte, Mazzo);
+  const int nMazzo = esperto::Quante(mazzo);
+  const auto [pc, mieiPC, utente, mieiUtente] =
+      std::array{InsiemeDi("1o 1s"), InsiemeDi("4o 5o 6o"), InsiemeDi("2o"), InsiemeDi("7o 8o")};
+  // In field order: seat, hand, table, captured by each, sweeps of each, the
+  // unseen cards, how many the other hand and the deck hold, dealer, last
+  // capture, scores.
+  EXPECT_EQ(VistaDi(carte, Giocatore::PC, contesto),
+            (Vista{Giocatore::PC, pc, InsiemeDi("3o"), mieiPC, mieiUtente, 1, 0, mazzo | utente, 1,
+                   nMazzo, false, false, 3, 9}));
+  EXPECT_EQ(VistaDi(carte, Giocatore::Utente, contesto),
+            (Vista{Giocatore::Utente, utente, InsiemeDi("3o"), mieiUtente, mieiPC, 0, 1, mazzo | pc,
+                   2, nMazzo, true, true, 9, 3}));
 }
 
-Giocatore Altro(Giocatore g) {
-  return g == Giocatore::PC ? Giocatore::Utente : Giocatore::PC;
-}
-
-// A whole hand: Esperto for the computer, random legal plays for the user.
-// `guarda` sees every position before Esperto plays, and its choice. Gives
-// the last position, before the table goes to the last capturer.
+// A whole hand with Esperto in both seats. `guarda` sees every position, the
+// seat to move, its choice and the generator it chose with. Gives the last
+// position, before the table goes to the last capturer.
 template <typename Guarda>
 StatoPartita GiocaMano(uint64_t seme, Guarda guarda) {
   Generatore caso(seme);
@@ -130,79 +110,66 @@ StatoPartita GiocaMano(uint64_t seme, Guarda guarda) {
   DaiCarte(stato.carte, caso);
   DaiCarteTerra(stato.carte, caso);
   Giocatore turno = stato.mazziere == 1 ? Giocatore::PC : Giocatore::Utente;
-  for (;;) {
+  for (;; turno = turno == Giocatore::PC ? Giocatore::Utente : Giocatore::PC) {
     if (stato.carte.Conta(ManoPC) + stato.carte.Conta(ManoUtente) == 0) {
       if (stato.carte.Conta(Mazzo) == 0) return stato;
       DaiCarte(stato.carte, caso);
     }
-    Scelta s;
-    if (turno == Giocatore::PC) {
-      s = ScegliEsperto(VistaDi(stato, turno), caso);
-      guarda(stato, s);
-    } else {
-      std::vector<Carta> mano;
-      stato.carte.PerOgniCarta([&](Carta c, int16_t l) {
-        if (l == ManoUtente) mano.push_back(c);
-      });
-      s.carta = mano[caso.ParteIntera(static_cast<int>(mano.size()))];
-      const std::vector<std::string> prese = PreseRegole(stato.carte, s.carta.valore);
-      if (!prese.empty()) s.presa = prese[caso.ParteIntera(static_cast<int>(prese.size()))];
-    }
+    const Generatore prima = caso;
+    const Scelta s = ScegliEsperto(VistaDi(stato, turno), caso);
+    guarda(stato, turno, s, prima);
     ApplicaGiocata(stato, s.carta, s.presa, turno);
-    turno = Altro(turno);
   }
+}
+
+Luogo ManoDi(Giocatore g) {
+  return g == Giocatore::PC ? ManoPC : ManoUtente;
 }
 
 TEST(ScegliEsperto, EveryPlayIsLegalAndTheFinalCountIsTheGames) {
   int mosse = 0;
-  for (uint64_t seme = 1; seme <= 40; ++seme) {
-    StatoPartita fine = GiocaMano(seme, [&](const StatoPartita& stato, const Scelta& s) {
-      ++mosse;
-      ASSERT_EQ(stato.carte[s.carta], ManoPC) << CodiceCarta(s.carta);
-      const std::vector<std::string> prese = PreseRegole(stato.carte, s.carta.valore);
-      if (prese.empty()) {
-        EXPECT_EQ(s.presa, "");
-      } else {
-        EXPECT_NE(std::find(prese.begin(), prese.end(), s.presa), prese.end())
-            << CarteInTerra(stato.carte) << " " << CodiceCarta(s.carta) << " " << s.presa;
-      }
-    });
+  for (uint64_t seme = 1; seme <= 30; ++seme) {
+    StatoPartita fine = GiocaMano(
+        seme, [&](const StatoPartita& stato, Giocatore io, const Scelta& s, const Generatore&) {
+          ++mosse;
+          ASSERT_EQ(stato.carte[s.carta], ManoDi(io)) << CodiceCarta(s.carta);
+          const Prese prese = PreseRegole(stato.carte)[s.carta.valore];
+          EXPECT_TRUE(prese.empty() ? s.presa.empty() : std::ranges::count(prese, s.presa) == 1)
+              << CarteInTerra(stato.carte) << " " << CodiceCarta(s.carta) << " " << s.presa;
+        });
     // The search's count of the finished hand is the game's.
     const Vista v = VistaDi(fine, Giocatore::PC);
-    esperto::Posizione p;
-    p.terra = v.terra;
-    p.prese[0] = v.preseMie;
-    p.prese[1] = v.preseSue;
-    p.scope[0] = v.scopeMie;
-    p.scope[1] = v.scopeSue;
-    p.ultimo = v.ultimaMia ? 0 : 1;
+    esperto::Posizione p{.terra = v.terra,
+                         .prese = {v.preseMie, v.preseSue},
+                         .scope = {v.scopeMie, v.scopeSue},
+                         .ultimo = v.ultimaMia ? 0 : 1};
     fine.carte.PerOgniCarta([&](Carta c, int16_t l) {
       if (l == Terra) fine.carte[c] = fine.ultimapresa ? PresaUtente : PresaPC;
     });
     const PuntiMano punti = PuntiDellaMano(fine.carte);
     EXPECT_EQ(esperto::DifferenzaFinale(p), punti.pc - punti.utente) << seme;
   }
-  EXPECT_EQ(mosse, 40 * 18);
+  EXPECT_EQ(mosse, 30 * 36);
 }
 
+// The other hand and the deck dealt again between them, same counts, leave
+// the choice of the seat to move as it was.
 TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
   int posizioni = 0, diverse = 0;
   for (uint64_t seme = 100; seme < 106; ++seme) {
-    GiocaMano(seme, [&](const StatoPartita& stato, const Scelta&) {
-      // The user's hand and the deck dealt again between them, same counts.
-      StatoPartita altra = stato;
-      const int inMano = stato.carte.Conta(ManoUtente);
-      altra.carte.PerOgniCarta([&](Carta c, int16_t l) {
-        if (l == ManoUtente) altra.carte[c] = Mazzo;
-      });
-      Generatore mescola(seme * 1000 + posizioni);
-      for (int i = 0; i < inMano; ++i) PescaCarta(altra.carte, mescola, ManoUtente);
-      diverse += !(altra.carte == stato.carte);
-      ++posizioni;
-      Generatore a(seme), b(seme);
-      EXPECT_EQ(ScegliEsperto(VistaDi(stato, Giocatore::PC), a),
-                ScegliEsperto(VistaDi(altra, Giocatore::PC), b));
-    });
+    GiocaMano(
+        seme, [&](const StatoPartita& stato, Giocatore io, const Scelta& scelta, Generatore caso) {
+          const Luogo suaMano = ManoDi(io == Giocatore::PC ? Giocatore::Utente : Giocatore::PC);
+          StatoPartita altra = stato;
+          altra.carte.PerOgniCarta([&](Carta c, int16_t l) {
+            if (l == suaMano) altra.carte[c] = Mazzo;
+          });
+          Generatore mescola(seme * 1000 + posizioni++);
+          for (int i = stato.carte.Conta(suaMano); i > 0; --i)
+            PescaCarta(altra.carte, mescola, suaMano);
+          diverse += !(altra.carte == stato.carte);
+          EXPECT_EQ(ScegliEsperto(VistaDi(altra, io), caso), scelta);
+        });
   }
   // Only the last deal, with an empty deck, leaves nothing to split.
   EXPECT_GT(diverse, posizioni / 2);
