@@ -1,11 +1,11 @@
-// The count of a hand, its message, the settlement and the status line.
+// The count of a hand and the settlement; the texts of both, and the status
+// line, are pinned by the playthroughs in tests/scenari.
 #include <gtest/gtest.h>
 
 #include "MettiCarte.h"
 #include "scoring/ContaPunti.h"
 #include "scoring/FineMano.h"
 #include "scoring/Obiettivo.h"
-#include "scoring/StatusBar.h"
 
 namespace quintello {
 namespace {
@@ -103,42 +103,10 @@ TEST(FineMano, TableToTheLastCapturerThenTheCountAndTheDecision) {
   }
 }
 
-TEST(FineMano, TheCountsMessage) {
-  StatoPartita stato;
-  stato.carte = Mano("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b");
-  stato.punteggiopc = 4;
-  stato.punteggiouser = -3;
-  EXPECT_EQ(FineMano(stato).conteggio,
-            "Punteggio di questa partita: \r\nCarte: PC=20 USER=20\r\n"
-            "Carte d'oro: PC=5 USER=5\r\nSette di denari preso da USER\r\n"
-            "Primiera: PC=68 USER=78\r\nScope: PC=0 USER=0\r\n\r\n"
-            "Totale di questa mano: PC=0 USER=2\r\nPunteggio complessivo: PC=4 USER=-1");
-  Carte carte;
-  Metti(carte, "7o", PresaPC);
-  EXPECT_NE(TestoPunti(carte, {}, 0, 0).find("\r\nSette di denari preso dal PC\r\n"),
-            std::string::npos);
-  Metti(carte, "7o", Terra);
-  EXPECT_EQ(TestoPunti(carte, {}, 0, 0).find("Sette"), std::string::npos);
-}
-
 TEST(Obiettivo, TheOneItemThatNamesTheTarget) {
   EXPECT_EQ(SpunteObiettivo(7), (std::array<bool, kObiettivi>{true, false, false, false}));
   EXPECT_EQ(SpunteObiettivo(21), (std::array<bool, kObiettivi>{false, false, false, true}));
   EXPECT_EQ(SpunteObiettivo(12), (std::array<bool, kObiettivi>{}));
-}
-
-TEST(StatusBar, CardsAndSweepsOfThisHandAndTheMatchScore) {
-  StatoPartita stato;
-  Metti(stato.carte, "1o 2o 3o", PresaPC);
-  Metti(stato.carte, "4o", ScopaPC);
-  Metti(stato.carte, "5o 6o", PresaUtente);
-  Metti(stato.carte, "7o 8o", ScopaUtente);
-  Metti(stato.carte, "9o", Terra);
-  stato.punteggiopc = 12;
-  stato.punteggiouser = -2;
-  EXPECT_EQ(TestoStatusBar(stato),
-            "Carte prese dal PC: 4 Carte prese da USER: 4 Scope PC: 1 Scope USER: 2 - "
-            "Punteggio: PC: 12 USER: -2");
 }
 
 }  // namespace
