@@ -252,11 +252,10 @@ void Gioco::esperto_Click() {
   ScegliAvversario(Avversario::Esperto);
 }
 
-// The choice lives for the run, like the target, but no saved game holds it.
+// The choice lives for the run, like the target, but no saved game holds it;
+// only its menu changes it, and the menu shows it.
 void Gioco::ScegliAvversario(Avversario avversario) {
   avversario_ = avversario;
-  finestra_.SpuntaAvversario(Avversario::Classico, avversario == Avversario::Classico);
-  finestra_.SpuntaAvversario(Avversario::Esperto, avversario == Avversario::Esperto);
 }
 
 // In the user's turn: selects the card Esperto would play from the user's

@@ -51,7 +51,6 @@ class Finestra {
   virtual void MostraBottone(Bottone bottone, bool visibile) = 0;
   virtual void AbilitaUser(int posto, bool abilitato) = 0;
   virtual void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) = 0;
-  virtual void SpuntaAvversario(Avversario avversario, bool spuntato) = 0;
 
   // For those who follow the game by ear rather than by sight. The card in the
   // user's hand place `posto` is selected and would take `presa` (a capture

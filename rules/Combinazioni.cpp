@@ -5,7 +5,6 @@
 namespace quintello {
 
 Combinazioni::Combinazioni() {
-  elencoterra.resize(kCarteTerraMassime + 1);
   for (auto& lista : liste) lista.resize(1);  // index 0 is never used
 }
 

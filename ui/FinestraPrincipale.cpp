@@ -364,10 +364,6 @@ void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
   user_[posto]->setEnabled(abilitato);
 }
 
-void FinestraPrincipale::SpuntaAvversario(Avversario avversario, bool spuntato) {
-  avversari_[static_cast<int>(avversario)]->setChecked(spuntato);
-}
-
 void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
   obiettivi_[static_cast<int>(obiettivo)]->setChecked(spuntato);
 }

@@ -46,7 +46,6 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void MostraBottone(Bottone bottone, bool visibile) override;
   void AbilitaUser(int posto, bool abilitato) override;
   void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) override;
-  void SpuntaAvversario(Avversario avversario, bool spuntato) override;
   Risposta MsgBox(const Messaggio& messaggio) override;
   std::string DialogoFile(Dialogo tipo, const std::string& filtro,
                           const std::string& nomeIniziale) override;

@@ -268,9 +268,12 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
   };
   for (const Caso& c : casi) {
     Scrivi(c.nome, c.testo);
+    // Play on first, so that a load has another game to replace.
+    gioco.Azioni().procedi ? gioco.procedi_Click() : gioco.giocatautente_Click();
     EXPECT_EQ(Carica(c.nome), c.errore) << c.nome;
     if (c.comePrima) {
       EXPECT_EQ(Stato(), buono) << c.nome;
+      EXPECT_EQ(finestra.CarteMostrate(), gioco.Stato().carte) << c.nome << ": not shown";
     }
   }
   fs::create_directories(cartella / "cartella.qnt");

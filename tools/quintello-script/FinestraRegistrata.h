@@ -50,7 +50,6 @@ class FinestraRegistrata : public Finestra {
   void MostraBottone(Bottone, bool) override {}
   void AbilitaUser(int, bool) override {}
   void SpuntaObiettivo(Obiettivo, bool) override {}
-  void SpuntaAvversario(Avversario, bool) override {}
 
  private:
   void Registra(std::string riga);
