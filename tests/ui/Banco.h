@@ -4,11 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <functional>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -19,10 +16,9 @@
 
 namespace quintello::ui::prova {
 
-// Answers the window's boxes (Sì or Ok unless `rispondi` says otherwise) and keeps them.
+// Answers the window's boxes, Sì or Ok, and keeps them.
 struct Copione {
   std::vector<Messaggio> messaggi;
-  std::function<std::optional<Risposta>(const Messaggio&)> rispondi;
   std::function<void(const Messaggio&)> alMessaggio;  // runs as each box "shows"
 
   Risposte Collega() {
@@ -30,9 +26,6 @@ struct Copione {
     r.messaggio = [this](const Messaggio& m) {
       messaggi.push_back(m);
       if (alMessaggio) alMessaggio(m);
-      if (rispondi) {
-        if (const std::optional<Risposta> risposta = rispondi(m)) return *risposta;
-      }
       return m.pulsanti == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
     };
     return r;
@@ -98,32 +91,6 @@ inline void Prepara(FinestraPrincipale& f, std::string_view terra, std::string_v
   stato.flag.procedi = false;
   stato.flag.giocatautente = true;
   f.gioco().ImpostaPartita(stato);
-}
-
-// A seed whose first hand the computer deals, so the user's first card is selected.
-inline uint64_t SemeConMazziereComputer() {
-  for (uint64_t seme = 1;; ++seme) {
-    Copione copione;
-    FinestraPrincipale f(seme, copione.Collega());
-    if (f.gioco().Stato().mazziere == 0) return seme;
-  }
-}
-
-// Runs `azione` on the modal widget once it is up, from inside its own event loop;
-// closes it if `azione` left it open (a failed check), so the test cannot hang.
-inline void QuandoModale(std::function<void(QWidget*)> azione) {
-  auto* attesa = new QTimer(qApp);
-  attesa->setInterval(10);
-  QObject::connect(attesa, &QTimer::timeout, [attesa, azione] {
-    QWidget* modale = QApplication::activeModalWidget();
-    if (!modale || !modale->isVisible()) return;
-    attesa->stop();
-    attesa->deleteLater();
-    const QPointer<QWidget> aperto(modale);
-    azione(modale);
-    if (aperto && aperto->isVisible()) aperto->close();
-  });
-  attesa->start();
 }
 
 }  // namespace quintello::ui::prova

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 #include "Banco.h"
 #include "ui/Applicazione.h"
@@ -17,6 +18,33 @@
 namespace quintello::ui {
 
 using namespace prova;
+
+namespace {
+
+// Runs `guarda` on the modal T once `apri` has it up, from inside its own event loop, then
+// closes whatever is left open (a failed check), so no test hangs. False if no T came.
+template <typename T>
+bool Guarda(const std::function<void()>& apri, const std::function<void(T*)>& guarda) {
+  bool visto = false;
+  QTimer attesa;
+  QTimer pulizia;
+  QObject::connect(&pulizia, &QTimer::timeout, [] {
+    if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+  });
+  QObject::connect(&attesa, &QTimer::timeout, [&] {
+    QWidget* modale = QApplication::activeModalWidget();
+    if (!modale || !modale->isVisible()) return;
+    attesa.stop();
+    pulizia.start(10);
+    visto = qobject_cast<T*>(modale) != nullptr;
+    if (visto) guarda(qobject_cast<T*>(modale));
+  });
+  attesa.start(10);
+  apri();
+  return visto;
+}
+
+}  // namespace
 
 class TestDialoghi : public QObject {
   Q_OBJECT
@@ -30,12 +58,9 @@ class TestDialoghi : public QObject {
   void messaggi();
   void indirizzoSuUnaRiga();
   void salvaSenzaEstensioneNeDomanda();
-  void apriAnnullato();
+  void apri();
 
  private:
-  // Shows `messaggio` in a real box; `guarda` looks it over and presses a button.
-  Risposta Mostra(const Messaggio& messaggio, std::function<void(QMessageBox*)> guarda);
-
   std::unique_ptr<FinestraPrincipale> f_;
 };
 
@@ -46,23 +71,10 @@ void TestDialoghi::initTestCase() {
   f_->risposte = {};  // from here on, real dialogs
 }
 
-Risposta TestDialoghi::Mostra(const Messaggio& messaggio,
-                              std::function<void(QMessageBox*)> guarda) {
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* box = qobject_cast<QMessageBox*>(modale);
-    visto = box != nullptr;
-    if (box) guarda(box);
-  });
-  const Risposta risposta = f_->MsgBox(messaggio);
-  if (!visto) qWarning("nessuna finestra di messaggio");
-  return visto ? risposta : Risposta(-1);
-}
-
 void TestDialoghi::applicazione() {
   QCOMPARE(QLocale().language(), QLocale::Italian);
-  for (int lato : {16, 128})  // for the panel and for the task switcher, each drawn for its size
-    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(lato, lato)));
+  // Pictures drawn for several sizes, not one scaled for the panel and the switcher.
+  QVERIFY(QApplication::windowIcon().availableSizes().size() > 1);
 }
 
 void TestDialoghi::filtri_data() {
@@ -90,21 +102,22 @@ void TestDialoghi::messaggi_data() {
   QTest::addColumn<int>("iconaMostrata");
   QTest::addColumn<int>("premuto");  // 0: the Return key, on the default button
   QTest::addColumn<int>("risposta");
-  const QString lungo = QStringLiteral("Un titolo molto più lungo del testo della sua finestra");
-  QTest::newRow("si predefinito") << "Nuova partita" << int(Pulsanti::SiNo) << int(Icona::Nessuna)
-                                  << "Nuova partita" << int(QMessageBox::NoIcon) << 0
-                                  << int(Risposta::Si);
-  QTest::newRow("no, titolo lungo")
-      << lungo << int(Pulsanti::SiNo) << int(Icona::Nessuna) << lungo << int(QMessageBox::NoIcon)
-      << int(QMessageBox::No) << int(Risposta::No);
-  QTest::newRow("informazione senza titolo")
-      << "" << int(Pulsanti::Ok) << int(Icona::Informazione) << "Quintello"
-      << int(QMessageBox::Information) << 0 << int(Risposta::Ok);
-  QTest::newRow("esclamazione") << "" << int(Pulsanti::Ok) << int(Icona::Esclamazione)
-                                << "Quintello" << int(QMessageBox::Warning) << int(QMessageBox::Ok)
-                                << int(Risposta::Ok);
-  QTest::newRow("critica") << "Errore" << int(Pulsanti::Ok) << int(Icona::Critica) << "Errore"
-                           << int(QMessageBox::Critical) << 0 << int(Risposta::Ok);
+  auto riga = [](const char* nome, const char* titolo, Pulsanti pulsanti, Icona icona,
+                 const char* mostrato, QMessageBox::Icon iconaMostrata, int premuto, Risposta r) {
+    QTest::newRow(nome) << QString::fromUtf8(titolo) << int(pulsanti) << int(icona)
+                        << QString::fromUtf8(mostrato) << int(iconaMostrata) << premuto << int(r);
+  };
+  const char* lungo = "Un titolo molto più lungo del testo della sua finestra";
+  riga("si predefinito", "Nuova partita", Pulsanti::SiNo, Icona::Nessuna, "Nuova partita",
+       QMessageBox::NoIcon, 0, Risposta::Si);
+  riga("no, titolo lungo", lungo, Pulsanti::SiNo, Icona::Nessuna, lungo, QMessageBox::NoIcon,
+       QMessageBox::No, Risposta::No);
+  riga("informazione senza titolo", "", Pulsanti::Ok, Icona::Informazione, "Quintello",
+       QMessageBox::Information, 0, Risposta::Ok);
+  riga("esclamazione", "", Pulsanti::Ok, Icona::Esclamazione, "Quintello", QMessageBox::Warning,
+       QMessageBox::Ok, Risposta::Ok);
+  riga("critica", "Errore", Pulsanti::Ok, Icona::Critica, "Errore", QMessageBox::Critical, 0,
+       Risposta::Ok);
 }
 
 void TestDialoghi::messaggi() {
@@ -116,22 +129,20 @@ void TestDialoghi::messaggi() {
   QFETCH(int, premuto);
   QFETCH(int, risposta);
   const bool siNo = pulsanti == int(Pulsanti::SiNo);
-  const Risposta r = Mostra(
-      {.testo = "Vuoi giocare\r\nancora? <sì>",
-       .titolo = titolo.toStdString(),
-       .pulsanti = Pulsanti(pulsanti),
-       .icona = Icona(icona)},
+  const Messaggio messaggio{.testo = "Vuoi giocare\r\nancora? <sì>",
+                            .titolo = titolo.toStdString(),
+                            .pulsanti = Pulsanti(pulsanti),
+                            .icona = Icona(icona)};
+  Risposta r{};
+  QVERIFY(Guarda<QMessageBox>(
+      [&] { r = f_->MsgBox(messaggio); },
       [&](QMessageBox* box) {
         QCOMPARE(box->windowTitle(), titoloMostrato);
         QCOMPARE(box->text(), QStringLiteral("Vuoi giocare\nancora? <sì>"));
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(int(box->icon()), iconaMostrata);
         QCOMPARE(box->parent(), f_.get());
-        QVERIFY(box->isModal());
-        // A plain dialog, with room for its title beside a window manager's buttons.
-        QCOMPARE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                                       Qt::WindowCloseButtonHint),
-                 Qt::WindowCloseButtonHint);
+        // Room for the title beside a window manager's buttons.
         QFont grassetto = box->font();
         grassetto.setBold(true);
         QVERIFY(box->width() > QFontMetrics(grassetto).horizontalAdvance(titoloMostrato) + 3 * 24);
@@ -143,40 +154,38 @@ void TestDialoghi::messaggi() {
           box->button(QMessageBox::StandardButton(premuto))->click();
         else
           QTest::keyClick(box, Qt::Key_Return);
-      });
+      }));
   QCOMPARE(int(r), risposta);
 }
 
 void TestDialoghi::indirizzoSuUnaRiga() {
   const QString indirizzo = QStringLiteral("https://www.example.org/quintello/donate");
-  Mostra({.testo =
-              "Errore <1> & altro\r\nPer fare una donazione andare su " + indirizzo.toStdString()},
-         [&](QMessageBox* box) {
-           // Laid out as narrow as it may be, the address stays on one line, the text whole.
-           QTextDocument testo;
-           testo.setHtml(box->text());
-           testo.setTextWidth(120);
-           testo.size();  // lays it out
-           QCOMPARE(testo.toPlainText(),
-                    "Errore <1> & altro\nPer fare una donazione andare su\n" + indirizzo);
-           const QTextBlock blocco = testo.find(QStringLiteral("https")).block();
-           QCOMPARE(blocco.text(), indirizzo);
-           QCOMPARE(blocco.layout()->lineCount(), 1);
-           box->button(QMessageBox::Ok)->click();
-         });
+  const Messaggio messaggio{.testo = "Errore <1> & altro\r\nPer <la> donazione andare su " +
+                                     indirizzo.toStdString()};
+  QVERIFY(Guarda<QMessageBox>(
+      [&] { f_->MsgBox(messaggio); },
+      [&](QMessageBox* box) {
+        // Laid out as narrow as it may be, the address stays on one line, the text whole.
+        QTextDocument testo;
+        testo.setHtml(box->text());
+        testo.setTextWidth(120);
+        testo.size();  // lays it out
+        QCOMPARE(testo.toPlainText(),
+                 "Errore <1> & altro\nPer <la> donazione andare su\n" + indirizzo);
+        const QTextBlock blocco = testo.find(QStringLiteral("https")).block();
+        QCOMPARE(blocco.text(), indirizzo);
+        QCOMPARE(blocco.layout()->lineCount(), 1);
+      }));
 }
 
 void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
   QTemporaryDir cartella;
-  QFile esistente(cartella.filePath("esistente"));
-  QVERIFY(esistente.open(QIODevice::WriteOnly));
-  esistente.close();
-
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* dialogo = qobject_cast<QFileDialog*>(modale);
-    QVERIFY(dialogo);
-    visto = true;
+  const QString esistente = cartella.filePath("esistente");
+  QVERIFY(QFile(esistente).open(QIODevice::WriteOnly));
+  const std::string vecchia = cartella.filePath("vecchia.qnt").toStdString();
+  std::string scelto;
+  auto salva = [&] { scelto = f_->DialogoFile(Dialogo::Salva, kFiltroFile, vecchia); };
+  QVERIFY(Guarda<QFileDialog>(salva, [&](QFileDialog* dialogo) {
     QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(dialogo->nameFilters(), (QStringList{QStringLiteral("File .qnt (*.qnt)"),
@@ -188,27 +197,25 @@ void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
     // An existing file without an extension: taken as it is, with no question.
     nome->setText(QStringLiteral("esistente"));
     QTest::keyClick(nome, Qt::Key_Return);
-  });
-  const std::string scelto =
-      f_->DialogoFile(Dialogo::Salva, kFiltroFile, cartella.filePath("vecchia.qnt").toStdString());
-  QVERIFY(visto);
+  }));
   QCOMPARE(QFileInfo(QString::fromStdString(scelto)).canonicalFilePath(),
            QFileInfo(esistente).canonicalFilePath());
-  QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestDialoghi::apriAnnullato() {
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* dialogo = qobject_cast<QFileDialog*>(modale);
-    QVERIFY(dialogo);
-    visto = true;
+void TestDialoghi::apri() {
+  std::string scelto = "?";
+  auto apri = [&] { scelto = f_->DialogoFile(Dialogo::Apri, kFiltroFile, ""); };
+  QVERIFY(Guarda<QFileDialog>(apri, [](QFileDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }));
+  QCOMPARE(scelto, std::string());
+  // A name that does not exist is returned too: the game tells the user in its own words.
+  const QString manca = QDir(QDir::tempPath()).filePath("quintello-manca.qnt");
+  QVERIFY(Guarda<QFileDialog>(apri, [&](QFileDialog* dialogo) {
     QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptOpen);
-    QCOMPARE(dialogo->fileMode(), QFileDialog::AnyFile);
-    QTest::keyClick(dialogo, Qt::Key_Escape);
-  });
-  QCOMPARE(f_->DialogoFile(Dialogo::Apri, kFiltroFile, ""), std::string());
-  QVERIFY(visto);
+    auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    nome->setText(manca);
+    QTest::keyClick(nome, Qt::Key_Return);
+  }));
+  QCOMPARE(QString::fromStdString(scelto), manca);
 }
 
 }  // namespace quintello::ui
