@@ -1,99 +1,76 @@
-// The main window on a test bench: its dialogs answered in order from a script,
-// what they showed kept, positions set up in a line.
+// The main window on a test bench: its message boxes answered and kept, its rows of
+// places read back, positions set up in a line.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
-#include "ui/Cornice.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/PostoCarta.h"
 
 namespace quintello::ui::prova {
 
-// Answers the window's boxes and file dialogs and remembers what they showed.
+// Answers the window's boxes, Sì or Ok, and keeps them.
 struct Copione {
   std::vector<Messaggio> messaggi;
-  std::function<std::optional<Risposta>(const Messaggio&)> rispondi;  // asked first
-  std::deque<Risposta> risposte;  // in order; once used up, Ok (Sì for a Yes/No box)
   std::function<void(const Messaggio&)> alMessaggio;  // runs as each box "shows"
-
-  std::vector<QStringList> filtri;
-  std::vector<std::string> nomiIniziali;
-  std::string fileScelto;
 
   Risposte Collega() {
     Risposte r;
     r.messaggio = [this](const Messaggio& m) {
       messaggi.push_back(m);
       if (alMessaggio) alMessaggio(m);
-      if (rispondi) {
-        if (const std::optional<Risposta> risposta = rispondi(m)) return *risposta;
-      }
-      if (!risposte.empty()) {
-        const Risposta risposta = risposte.front();
-        risposte.pop_front();
-        return risposta;
-      }
       return m.pulsanti == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
     };
-    r.file = [this](Dialogo, const QStringList& f, const std::string& nome) {
-      filtri.push_back(f);
-      nomiIniziali.push_back(nome);
-      return fileScelto;
-    };
     return r;
-  }
-
-  bool HaMostrato(std::string_view titolo) const {
-    for (const Messaggio& m : messaggi)
-      if (m.titolo == titolo) return true;
-    return false;
   }
 };
 
 using quintello::prova::Metti;
 
-inline QString Indicizzato(const char* nome, int i) {
-  return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(i);
-}
-
-template <typename T>
+template <typename T = QWidget>
 T* Controllo(QWidget& finestra, const QString& nome) {
   T* controllo = finestra.findChild<T*>(nome);
   if (!controllo) qFatal("manca il controllo %s", qPrintable(nome));
   return controllo;
 }
 
-inline PostoCarta* Terra(QWidget& f, int i) {
-  return Controllo<PostoCarta>(f, Indicizzato("terra", i));
+inline QString Indicizzato(const char* fila, int i) {
+  return QStringLiteral("%1(%2)").arg(QLatin1StringView(fila)).arg(i);
 }
-inline PostoCarta* User(QWidget& f, int i) {
-  return Controllo<PostoCarta>(f, Indicizzato("user", i));
-}
-inline PostoCarta* PC(QWidget& f, int i) {
-  return Controllo<PostoCarta>(f, Indicizzato("pc", i));
-}
-inline Cornice* Shape1(QWidget& f, int i) {
-  return Controllo<Cornice>(f, Indicizzato("Shape1", i));
-}
-inline Cornice* Shape2(QWidget& f, int i) {
-  return Controllo<Cornice>(f, Indicizzato("Shape2", i));
+inline PostoCarta* Posto(QWidget& f, const char* fila, int i) {
+  return Controllo<PostoCarta>(f, Indicizzato(fila, i));
 }
 inline QAbstractButton* Bottone(QWidget& f, const char* nome) {
   return Controllo<QAbstractButton>(f, QString::fromLatin1(nome));
+}
+
+// The pictures of a row of places ("terra", "user", "pc") up to its last shown place,
+// an empty string for a hidden one.
+inline QStringList Fila(QWidget& f, const char* fila) {
+  QStringList immagini;
+  for (int i = 0; auto* posto = f.findChild<PostoCarta*>(Indicizzato(fila, i)); ++i)
+    immagini << (posto->isHidden() ? QString() : posto->nomeImmagine());
+  while (!immagini.isEmpty() && immagini.last().isEmpty()) immagini.removeLast();
+  return immagini;
+}
+
+// The shown controls of a row ("Shape1", "Shape2" ...), by index.
+inline QList<int> Visibili(QWidget& f, const char* fila) {
+  QList<int> visibili;
+  for (int i = 0; auto* w = f.findChild<QWidget*>(Indicizzato(fila, i)); ++i)
+    if (!w->isHidden()) visibili << i;
+  return visibili;
+}
+
+inline void Clicca(QWidget* w) {
+  QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
 // An empty match ready for the user's turn with this table and these hands; the
@@ -114,41 +91,6 @@ inline void Prepara(FinestraPrincipale& f, std::string_view terra, std::string_v
   stato.flag.procedi = false;
   stato.flag.giocatautente = true;
   f.gioco().ImpostaPartita(stato);
-}
-
-// The table places whose frame is shown, from the widgets themselves.
-inline QList<int> CorniciTerraVisibili(QWidget& f) {
-  QList<int> posti;
-  for (int i = 0; i < kPostiTerra; ++i)
-    if (!Shape1(f, i)->isHidden()) posti << i;
-  return posti;
-}
-
-// A window whose first hand the user (true) or the computer deals: after the deal
-// the computer has played its first card, or the user's first card is selected.
-inline uint64_t SemeCon(bool utenteDa) {
-  for (uint64_t seme = 1;; ++seme) {
-    Copione copione;
-    FinestraPrincipale f(seme, copione.Collega());
-    if (f.gioco().Stato().mazziere == (utenteDa ? 1 : 0)) return seme;
-  }
-}
-
-// Runs `azione` on the modal widget once it is up, from inside its own event loop;
-// closes it if `azione` left it open (a failed check), so the test cannot hang.
-inline void QuandoModale(std::function<void(QWidget*)> azione) {
-  auto* attesa = new QTimer(qApp);
-  attesa->setInterval(10);
-  QObject::connect(attesa, &QTimer::timeout, [attesa, azione] {
-    QWidget* modale = QApplication::activeModalWidget();
-    if (!modale || !modale->isVisible()) return;
-    attesa->stop();
-    attesa->deleteLater();
-    const QPointer<QWidget> aperto(modale);
-    azione(modale);
-    if (aperto && aperto->isVisible()) aperto->close();
-  });
-  attesa->start();
 }
 
 }  // namespace quintello::ui::prova

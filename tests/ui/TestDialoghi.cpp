@@ -1,16 +1,15 @@
-// The real dialogs: message boxes and file dialogs, answered from inside their loops.
-#include <QDialogButtonBox>
+// The real dialogs, answered from inside their loops, in the program set up as at
+// start-up: Italian, with its icon.
 #include <QFileDialog>
-#include <QLabel>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 #include "Banco.h"
 #include "ui/Applicazione.h"
@@ -20,26 +19,48 @@ namespace quintello::ui {
 
 using namespace prova;
 
+namespace {
+
+// Runs `guarda` on the modal T once `apri` has it up, from inside its own event loop, then
+// closes whatever is left open (a failed check), so no test hangs. False if no T came.
+template <typename T>
+bool Guarda(const std::function<void()>& apri, const std::function<void(T*)>& guarda) {
+  bool visto = false;
+  QTimer attesa;
+  QTimer pulizia;
+  QObject::connect(&pulizia, &QTimer::timeout, [] {
+    if (QWidget* modale = QApplication::activeModalWidget()) modale->close();
+  });
+  QObject::connect(&attesa, &QTimer::timeout, [&] {
+    QWidget* modale = QApplication::activeModalWidget();
+    if (!modale || !modale->isVisible()) return;
+    attesa.stop();
+    pulizia.start(10);
+    visto = qobject_cast<T*>(modale) != nullptr;
+    if (visto) guarda(qobject_cast<T*>(modale));
+  });
+  attesa.start(10);
+  apri();
+  return visto;
+}
+
+}  // namespace
+
 class TestDialoghi : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void initTestCase();
+  void applicazione();
   void filtri_data();
   void filtri();
-  void siNoConSiPredefinito();
-  void siNoRispondeNo();
-  void icone_data();
-  void icone();
-  void acapo();
+  void messaggi_data();
+  void messaggi();
   void indirizzoSuUnaRiga();
   void salvaSenzaEstensioneNeDomanda();
-  void apriAnnullato();
+  void apri();
 
  private:
-  // Shows `messaggio` in a real box; `guarda` looks it over and presses a button.
-  Risposta Mostra(const Messaggio& messaggio, std::function<void(QMessageBox*)> guarda);
-
   std::unique_ptr<FinestraPrincipale> f_;
 };
 
@@ -50,17 +71,10 @@ void TestDialoghi::initTestCase() {
   f_->risposte = {};  // from here on, real dialogs
 }
 
-Risposta TestDialoghi::Mostra(const Messaggio& messaggio,
-                              std::function<void(QMessageBox*)> guarda) {
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* box = qobject_cast<QMessageBox*>(modale);
-    visto = box != nullptr;
-    if (box) guarda(box);
-  });
-  const Risposta risposta = f_->MsgBox(messaggio);
-  if (!visto) qWarning("nessuna finestra di messaggio");
-  return visto ? risposta : Risposta::Ok;
+void TestDialoghi::applicazione() {
+  QCOMPARE(QLocale().language(), QLocale::Italian);
+  // Pictures drawn for several sizes, not one scaled for the panel and the switcher.
+  QVERIFY(QApplication::windowIcon().availableSizes().size() > 1);
 }
 
 void TestDialoghi::filtri_data() {
@@ -80,107 +94,102 @@ void TestDialoghi::filtri() {
   QCOMPARE(FiltriDialogo(filtro.toStdString()), attesi);
 }
 
-void TestDialoghi::siNoConSiPredefinito() {
-  const Risposta r = Mostra(
-      {.testo = "Vuoi giocare ancora?", .titolo = "Nuova partita", .pulsanti = Pulsanti::SiNo},
-      [](QMessageBox* box) {
-        QCOMPARE(box->windowTitle(), QStringLiteral("Nuova partita"));
-        QCOMPARE(box->text(), QStringLiteral("Vuoi giocare ancora?"));
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-        QVERIFY(box->isModal());
-        // A plain dialog, with room for its title beside a window manager's buttons.
-        QCOMPARE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                                       Qt::WindowCloseButtonHint),
-                 Qt::WindowCloseButtonHint);
+void TestDialoghi::messaggi_data() {
+  QTest::addColumn<QString>("titolo");
+  QTest::addColumn<int>("pulsanti");
+  QTest::addColumn<int>("icona");
+  QTest::addColumn<QString>("titoloMostrato");
+  QTest::addColumn<int>("iconaMostrata");
+  QTest::addColumn<int>("premuto");  // 0: the Return key, on the default button
+  QTest::addColumn<int>("risposta");
+  auto riga = [](const char* nome, const char* titolo, Pulsanti pulsanti, Icona icona,
+                 const char* mostrato, QMessageBox::Icon iconaMostrata, int premuto, Risposta r) {
+    QTest::newRow(nome) << QString::fromUtf8(titolo) << int(pulsanti) << int(icona)
+                        << QString::fromUtf8(mostrato) << int(iconaMostrata) << premuto << int(r);
+  };
+  const char* lungo = "Un titolo molto più lungo del testo della sua finestra";
+  riga("si predefinito", "Nuova partita", Pulsanti::SiNo, Icona::Nessuna, "Nuova partita",
+       QMessageBox::NoIcon, 0, Risposta::Si);
+  riga("no, titolo lungo", lungo, Pulsanti::SiNo, Icona::Nessuna, lungo, QMessageBox::NoIcon,
+       QMessageBox::No, Risposta::No);
+  riga("informazione senza titolo", "", Pulsanti::Ok, Icona::Informazione, "Quintello",
+       QMessageBox::Information, 0, Risposta::Ok);
+  riga("esclamazione", "", Pulsanti::Ok, Icona::Esclamazione, "Quintello", QMessageBox::Warning,
+       QMessageBox::Ok, Risposta::Ok);
+  riga("critica", "Errore", Pulsanti::Ok, Icona::Critica, "Errore", QMessageBox::Critical, 0,
+       Risposta::Ok);
+}
+
+void TestDialoghi::messaggi() {
+  QFETCH(QString, titolo);
+  QFETCH(int, pulsanti);
+  QFETCH(int, icona);
+  QFETCH(QString, titoloMostrato);
+  QFETCH(int, iconaMostrata);
+  QFETCH(int, premuto);
+  QFETCH(int, risposta);
+  const bool siNo = pulsanti == int(Pulsanti::SiNo);
+  const Messaggio messaggio{.testo = "Vuoi giocare\r\nancora? <sì>",
+                            .titolo = titolo.toStdString(),
+                            .pulsanti = Pulsanti(pulsanti),
+                            .icona = Icona(icona)};
+  Risposta r{};
+  QVERIFY(Guarda<QMessageBox>(
+      [&] { r = f_->MsgBox(messaggio); },
+      [&](QMessageBox* box) {
+        QCOMPARE(box->windowTitle(), titoloMostrato);
+        QCOMPARE(box->text(), QStringLiteral("Vuoi giocare\nancora? <sì>"));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(int(box->icon()), iconaMostrata);
+        QCOMPARE(box->parent(), f_.get());
+        // Room for the title beside a window manager's buttons.
         QFont grassetto = box->font();
         grassetto.setBold(true);
-        QVERIFY(box->width() >
-                QFontMetrics(grassetto).horizontalAdvance(box->windowTitle()) + 3 * 24);
-        // Qt's own Italian: the system's translations are installed.
-        QCOMPARE(box->button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
-        QTest::keyClick(box, Qt::Key_Return);
-      });
-  QCOMPARE(r, Risposta::Si);
-}
-
-void TestDialoghi::siNoRispondeNo() {
-  const Risposta r = Mostra({.testo = "?", .pulsanti = Pulsanti::SiNo},
-                            [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-  QCOMPARE(r, Risposta::No);
-}
-
-void TestDialoghi::icone_data() {
-  QTest::addColumn<int>("icona");
-  QTest::addColumn<int>("attesa");
-  QTest::newRow("nessuna") << int(Icona::Nessuna) << int(QMessageBox::NoIcon);
-  QTest::newRow("informazione") << int(Icona::Informazione) << int(QMessageBox::Information);
-  QTest::newRow("esclamazione") << int(Icona::Esclamazione) << int(QMessageBox::Warning);
-  QTest::newRow("critica") << int(Icona::Critica) << int(QMessageBox::Critical);
-}
-
-void TestDialoghi::icone() {
-  QFETCH(int, icona);
-  QFETCH(int, attesa);
-  const Risposta r = Mostra(
-      {.testo = "x", .titolo = "", .icona = static_cast<Icona>(icona)}, [&](QMessageBox* box) {
-        QCOMPARE(int(box->icon()), attesa);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Quintello"));  // no title of its own
-        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
-        QCOMPARE(box->parent(), f_.get());
-        box->button(QMessageBox::Ok)->click();
-      });
-  QCOMPARE(r, Risposta::Ok);
-}
-
-void TestDialoghi::acapo() {
-  Mostra({.testo = "Quintello 1.0\r\n\r\nby <Squadra>"}, [](QMessageBox* box) {
-    QCOMPARE(box->text(), QStringLiteral("Quintello 1.0\n\nby <Squadra>"));
-    QCOMPARE(box->textFormat(), Qt::PlainText);
-    box->button(QMessageBox::Ok)->click();
-  });
+        QVERIFY(box->width() > QFontMetrics(grassetto).horizontalAdvance(titoloMostrato) + 3 * 24);
+        QCOMPARE(box->standardButtons(),
+                 siNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        if (siNo)  // Qt's own Italian: the system's translations are installed
+          QCOMPARE(box->button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
+        if (premuto)
+          box->button(QMessageBox::StandardButton(premuto))->click();
+        else
+          QTest::keyClick(box, Qt::Key_Return);
+      }));
+  QCOMPARE(int(r), risposta);
 }
 
 void TestDialoghi::indirizzoSuUnaRiga() {
   const QString indirizzo = QStringLiteral("https://www.example.org/quintello/donate");
-  Mostra({.testo = "Impossibile aprire il browser. Per fare una donazione andare su " +
-                   indirizzo.toStdString()},
-         [&](QMessageBox* box) {
-           auto* etichetta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-           QVERIFY(etichetta);
-           // Laid out as the label lays it out, however narrow: the address on one line.
-           for (int larghezza : {etichetta->contentsRect().width(), 120}) {
-             QTextDocument testo;
-             testo.setHtml(etichetta->text());
-             testo.setTextWidth(larghezza);
-             testo.size();  // lays it out
-             const QTextBlock blocco = testo.find(QStringLiteral("https")).block();
-             QCOMPARE(blocco.text(), indirizzo);
-             QCOMPARE(blocco.layout()->lineCount(), 1);
-           }
-           box->button(QMessageBox::Ok)->click();
-         });
+  const Messaggio messaggio{.testo = "Errore <1> & altro\r\nPer <la> donazione andare su " +
+                                     indirizzo.toStdString()};
+  QVERIFY(Guarda<QMessageBox>(
+      [&] { f_->MsgBox(messaggio); },
+      [&](QMessageBox* box) {
+        // Laid out as narrow as it may be, the address stays on one line, the text whole.
+        QTextDocument testo;
+        testo.setHtml(box->text());
+        testo.setTextWidth(120);
+        testo.size();  // lays it out
+        QCOMPARE(testo.toPlainText(),
+                 "Errore <1> & altro\nPer <la> donazione andare su\n" + indirizzo);
+        const QTextBlock blocco = testo.find(QStringLiteral("https")).block();
+        QCOMPARE(blocco.text(), indirizzo);
+        QCOMPARE(blocco.layout()->lineCount(), 1);
+      }));
 }
 
 void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
   QTemporaryDir cartella;
-  QVERIFY(cartella.isValid());
-  QFile esistente(cartella.filePath("esistente"));
-  QVERIFY(esistente.open(QIODevice::WriteOnly));
-  esistente.close();
-
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* dialogo = qobject_cast<QFileDialog*>(modale);
-    QVERIFY(dialogo);
-    visto = true;
+  const QString esistente = cartella.filePath("esistente");
+  QVERIFY(QFile(esistente).open(QIODevice::WriteOnly));
+  const std::string vecchia = cartella.filePath("vecchia.qnt").toStdString();
+  std::string scelto;
+  auto salva = [&] { scelto = f_->DialogoFile(Dialogo::Salva, kFiltroFile, vecchia); };
+  QVERIFY(Guarda<QFileDialog>(salva, [&](QFileDialog* dialogo) {
     QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
-    QVERIFY(dialogo->defaultSuffix().isEmpty());
     QCOMPARE(dialogo->nameFilters(), (QStringList{QStringLiteral("File .qnt (*.qnt)"),
                                                   QStringLiteral("Tutti i file (*)")}));
-    QCOMPARE(dialogo->selectedNameFilter(), QStringLiteral("File .qnt (*.qnt)"));
     QCOMPARE(QDir(dialogo->directory()).canonicalPath(), QDir(cartella.path()).canonicalPath());
     auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(nome);
@@ -188,27 +197,25 @@ void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
     // An existing file without an extension: taken as it is, with no question.
     nome->setText(QStringLiteral("esistente"));
     QTest::keyClick(nome, Qt::Key_Return);
-  });
-  const std::string scelto =
-      f_->DialogoFile(Dialogo::Salva, kFiltroFile, cartella.filePath("vecchia.qnt").toStdString());
-  QVERIFY(visto);
+  }));
   QCOMPARE(QFileInfo(QString::fromStdString(scelto)).canonicalFilePath(),
            QFileInfo(esistente).canonicalFilePath());
-  QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestDialoghi::apriAnnullato() {
-  bool visto = false;
-  QuandoModale([&](QWidget* modale) {
-    auto* dialogo = qobject_cast<QFileDialog*>(modale);
-    QVERIFY(dialogo);
-    visto = true;
+void TestDialoghi::apri() {
+  std::string scelto = "?";
+  auto apri = [&] { scelto = f_->DialogoFile(Dialogo::Apri, kFiltroFile, ""); };
+  QVERIFY(Guarda<QFileDialog>(apri, [](QFileDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }));
+  QCOMPARE(scelto, std::string());
+  // A name that does not exist is returned too: the game tells the user in its own words.
+  const QString manca = QDir(QDir::tempPath()).filePath("quintello-manca.qnt");
+  QVERIFY(Guarda<QFileDialog>(apri, [&](QFileDialog* dialogo) {
     QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptOpen);
-    QCOMPARE(dialogo->fileMode(), QFileDialog::AnyFile);
-    QTest::keyClick(dialogo, Qt::Key_Escape);
-  });
-  QCOMPARE(f_->DialogoFile(Dialogo::Apri, kFiltroFile, ""), std::string());
-  QVERIFY(visto);
+    auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    nome->setText(manca);
+    QTest::keyClick(nome, Qt::Key_Return);
+  }));
+  QCOMPARE(QString::fromStdString(scelto), manca);
 }
 
 }  // namespace quintello::ui

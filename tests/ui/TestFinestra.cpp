@@ -1,0 +1,327 @@
+// The main window: it carries out the game's requests, forwards clicks and keys to it,
+// closes, and tells a screen reader what happens and where the focus is.
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+#include "Banco.h"
+#include "ui/Colori.h"
+#include "ui/Cornice.h"
+#include "ui/Descrizioni.h"
+
+namespace quintello::ui {
+
+using namespace prova;
+
+namespace {
+
+// More cards than places, in every row: the first places are filled in card order.
+constexpr const char* kTerraPiena = "1o 1s 1c 1b 2o 2s 2c 2b 3o 3s 3c 3b 4o 4s 4c 4b";
+constexpr const char* kManoPiena = "5o 5s 5c 5b";
+constexpr const char* kPCPiena = "6o 6s 6c 6b";
+
+}  // namespace
+
+class TestFinestra : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init();
+  void cleanup() { f_.reset(); }
+  void ridisegna_data();
+  void ridisegna();
+  void carteDelPC();
+  void corniciBottoniEStatus();
+  void manoDisabilitataUguale();
+  void spunte();
+  void disegno();
+  void giocataDaMouseETastiera();
+  void chiusura_data();
+  void chiusura();
+  void frasi_data();
+  void frasi();
+  void fuocoEDescrizioniInUnaMano();
+
+ private:
+  Copione copione_;
+  std::unique_ptr<FinestraPrincipale> f_;
+};
+
+void TestFinestra::init() {
+  copione_ = Copione();
+  f_ = std::make_unique<FinestraPrincipale>(1, copione_.Collega());
+  f_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+}
+
+void TestFinestra::ridisegna_data() {
+  QTest::addColumn<QString>("terra");
+  QTest::addColumn<QString>("utente");
+  QTest::addColumn<QString>("pc");
+  QTest::addColumn<QString>("terraMostrata");
+  QTest::addColumn<QString>("utenteMostrato");
+  QTest::addColumn<int>("coperte");
+  // Card order: by value, then denari, spade, coppe, bastoni.
+  QTest::newRow("in ordine") << "0b 1o 7c"
+                             << "8o 3s"
+                             << "2o 2c"
+                             << "o1 c7 b0"
+                             << "s3 o8" << 2;
+  QTest::newRow("posti svuotati") << "9c"
+                                  << ""
+                                  << "6b"
+                                  << "c9"
+                                  << "" << 1;
+  QTest::newRow("piu' carte che posti")
+      << kTerraPiena << kManoPiena << kPCPiena << "o1 s1 c1 b1 o2 s2 c2 b2 o3 s3 c3 b3 o4 s4 c4"
+      << "o5 s5 c5" << 3;
+}
+
+void TestFinestra::ridisegna() {
+  QFETCH(QString, terra);
+  QFETCH(QString, utente);
+  QFETCH(QString, pc);
+  QFETCH(QString, terraMostrata);
+  QFETCH(QString, utenteMostrato);
+  QFETCH(int, coperte);
+  Carte piene;  // first every place shown, and one of the computer's cards face up
+  Metti(piene, kTerraPiena, quintello::Terra);
+  Metti(piene, kManoPiena, ManoUtente);
+  Metti(piene, kPCPiena, ManoPC);
+  f_->Ridisegna(piene);
+  f_->DisegnaCartePC({4, Coppe}, 0);
+
+  Carte carte;
+  Metti(carte, terra.toStdString(), quintello::Terra);
+  Metti(carte, utente.toStdString(), ManoUtente);
+  Metti(carte, pc.toStdString(), ManoPC);
+  Metti(carte, "7s", PresaPC);  // taken: shown nowhere
+  f_->Ridisegna(carte);
+  QCOMPARE(Fila(*f_, "terra").join(u' '), terraMostrata);
+  QCOMPARE(Fila(*f_, "user").join(u' '), utenteMostrato);
+  QCOMPARE(Fila(*f_, "pc"), QStringList(coperte, Cards::kVuota));
+}
+
+void TestFinestra::carteDelPC() {
+  Carte carte;
+  Metti(carte, "5c", ManoPC);
+  f_->Ridisegna(carte);
+  f_->DisegnaCartePC({9, Spade}, 2);  // the card played, face up in its place
+  f_->DisegnaCartePC({}, 1);          // not a card: the place shows, covered
+  f_->DisegnaCartePC({1, Coppe}, 3);  // no such places
+  f_->DisegnaCartePC({1, Coppe}, -1);
+  QCOMPARE(Fila(*f_, "pc"), (QStringList{Cards::kVuota, Cards::kVuota, "s9"}));
+  QCOMPARE(Posto(*f_, "pc", 2)->accessibleName(), QStringLiteral("cavallo di spade"));
+}
+
+void TestFinestra::corniciBottoniEStatus() {
+  for (int i = 0; i < kPostiTerra; ++i) f_->MostraShape1(i, i == 0 || i == 14);
+  for (int i = 0; i < kPostiMano; ++i) f_->MostraShape2(i, i == 1);
+  QCOMPARE(Visibili(*f_, "Shape1"), (QList<int>{0, 14}));
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{1});
+  for (bool gioca : {true, false}) {
+    f_->MostraBottone(Bottone::GiocaUtente, gioca);
+    f_->MostraBottone(Bottone::Procedi, !gioca);
+    QCOMPARE(Bottone(*f_, "giocatautente")->isHidden(), !gioca);
+    QCOMPARE(Bottone(*f_, "procedi")->isHidden(), gioca);
+  }
+  f_->AggiornaStatusBar("Carte prese dal PC: 12 <b>già</b>");  // shown as it is
+  auto* testo = Controllo<QLabel>(*f_, QStringLiteral("StatusBar"));
+  QCOMPARE(testo->text(), QStringLiteral("Carte prese dal PC: 12 <b>già</b>"));
+  QCOMPARE(testo->textFormat(), Qt::PlainText);
+}
+
+void TestFinestra::manoDisabilitataUguale() {
+  Carte carte;
+  Metti(carte, "7o 9b 3c", ManoUtente);
+  f_->Ridisegna(carte);
+  f_->AbilitaUser(1, true);
+  const QImage abilitata = Posto(*f_, "user", 1)->grab().toImage();
+  f_->AbilitaUser(1, false);
+  QVERIFY(!Posto(*f_, "user", 1)->isEnabled());
+  QCOMPARE(Posto(*f_, "user", 1)->grab().toImage(), abilitata);
+}
+
+void TestFinestra::spunte() {
+  auto spuntate = [&] {
+    QStringList nomi;
+    for (const QAction* voce : f_->findChildren<QAction*>())
+      if (voce->isChecked()) nomi << voce->objectName();
+    nomi.sort();
+    return nomi;
+  };
+  f_->SpuntaObiettivo(Obiettivo::Undici, false);  // the game's requests, as after loading
+  f_->SpuntaObiettivo(Obiettivo::Ventuno, true);
+  f_->SpuntaAvversario(Avversario::Classico, false);
+  f_->SpuntaAvversario(Avversario::Esperto, true);
+  QCOMPARE(spuntate(), (QStringList{"esperto", "ventuno"}));
+  // Each item reaches the game, and stays marked on a second click.
+  for (const char* nome : {"sette", "undici", "ventuno", "sedici", "esperto", "classico"}) {
+    auto* voce = Controllo<QAction>(*f_, QString::fromLatin1(nome));
+    for (int click = 0; click < 2; ++click) voce->trigger();
+    QVERIFY2(voce->isChecked(), nome);
+    const int punti = voce->text().toInt();  // the target items' captions are their points
+    if (punti > 0)
+      QCOMPARE(f_->gioco().Stato().puntivittoria, punti);
+    else
+      QCOMPARE(f_->gioco().AvversarioScelto() == Avversario::Esperto,
+               voce->objectName() == "esperto");
+  }
+  QCOMPARE(spuntate(), (QStringList{"classico", "sedici"}));
+}
+
+void TestFinestra::disegno() {
+  // The table and the donation buttons in their own greens, whatever the style.
+  auto pixel = [](QWidget* w) { return w->grab().toImage().pixel(4, 4); };
+  QCOMPARE(pixel(Controllo(*f_, QStringLiteral("Frame1"))), kVerdeTavolo);
+  for (const char* nome : {"Command1", "Command2"})
+    QCOMPARE(pixel(Bottone(*f_, nome)), kVerdeDonazione);
+  // Card pictures drawn for the screen's density, the same size on screen.
+  Cards cards;
+  const QPixmap semplice = cards.Picture(QStringLiteral("s3"), 1.0);
+  const QPixmap doppia = cards.Picture(QStringLiteral("s3"), 2.0);
+  QCOMPARE(doppia.size(), semplice.size() * 2);
+  QCOMPARE(doppia.deviceIndependentSize(), QSizeF(semplice.size()));
+}
+
+void TestFinestra::giocataDaMouseETastiera() {
+  Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
+  Clicca(Posto(*f_, "user", 2));
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{2});
+  QCOMPARE(Visibili(*f_, "Shape1"), (QList<int>{2, 3}));
+  QTest::keyClick(f_.get(), Qt::Key_Return);  // giocatautente
+  // The king took the four and the six; the computer's five shows face up until "Ok".
+  QCOMPARE(Fila(*f_, "terra").join(u' '), QStringLiteral("o1 c2"));
+  QVERIFY(Posto(*f_, "pc", 0)->nomeImmagine().endsWith(u'5'));
+  QVERIFY(!Bottone(*f_, "procedi")->isHidden());
+  // The hand waits: a click or a key on it does nothing.
+  QVERIFY(!Posto(*f_, "user", 0)->isEnabled());
+  Clicca(Posto(*f_, "user", 0));
+  QTest::keyClick(f_.get(), Qt::Key_1);
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{});
+
+  Clicca(Bottone(*f_, "procedi"));
+  QVERIFY(!Bottone(*f_, "giocatautente")->isHidden());
+  QVERIFY(Posto(*f_, "user", 0)->isEnabled());
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{0});
+  const QStringList terra = Fila(*f_, "terra");  // the computer's five, now on the table
+  QVERIFY(terra.size() == 3 && terra.last().endsWith(u'5'));
+  QTest::keyClick(f_.get(), Qt::Key_3);  // two cards left: no third place
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{0});
+  // From a focused button too: the keys it does not use reach the window.
+  QTest::keyClick(Bottone(*f_, "Command1"), Qt::Key_2);
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{1});
+  QTest::keyClick(f_.get(), Qt::Key_Enter);  // giocatautente
+  QVERIFY(!Bottone(*f_, "procedi")->isHidden());
+}
+
+void TestFinestra::chiusura_data() {
+  QTest::addColumn<bool>("daEsci");
+  QTest::newRow("dal menu, dentro l'handler") << true;
+  QTest::newRow("dalla barra del titolo") << false;
+}
+
+void TestFinestra::chiusura() {
+  QFETCH(bool, daEsci);
+  QTimer::singleShot(0, [&] {
+    if (daEsci)
+      Controllo<QAction>(*f_, QStringLiteral("esci"))->trigger();
+    else
+      f_->close();
+  });
+  QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
+  // Closed from inside a handler, the window ends the event loop once the handler is done.
+  QCOMPARE(QApplication::exec(), 0);
+  QVERIFY(!f_->isVisible());
+  QCOMPARE(f_->Chiusa(), daEsci);
+}
+
+void TestFinestra::frasi_data() {
+  QTest::addColumn<QString>("frase");
+  QTest::addColumn<QString>("attesa");
+  auto riga = [](const char* nome, const std::string& frase, const char* attesa) {
+    QTest::newRow(nome) << QString::fromStdString(frase) << QString::fromUtf8(attesa);
+  };
+  riga("nessuna presa", DescrizioneProposta("", 0, 0), "selezionata, nessuna presa");
+  riga("una sola proposta", DescrizioneProposta("8b", 1, 1),
+       "selezionata, prende fante di bastoni");
+  riga("tre carte", DescrizioneProposta("1o2s3c", 3, 3),
+       "selezionata, prende asso di denari, due di spade e tre di coppe, proposta 3 di 3");
+  riga("in tavola", FraseGiocata(Giocatore::Utente, {9, Denari}, "", false),
+       "Hai giocato cavallo di denari in tavola.");
+  riga("scopa del computer", FraseGiocata(Giocatore::PC, {10, Spade}, "4b6c", true),
+       "Il computer ha giocato re di spade e preso quattro di bastoni e sei di coppe, scopa!");
+}
+
+void TestFinestra::frasi() {
+  QFETCH(QString, frase);
+  QFETCH(QString, attesa);
+  QCOMPARE(frase, attesa);
+}
+
+void TestFinestra::fuocoEDescrizioniInUnaMano() {
+  QVERIFY(QTest::qWaitForWindowActive(f_.get()));
+  // The frames are painted borders only: no accessible object stands for them.
+  for (QWidget* contenitore : {f_->centralWidget(), Controllo(*f_, QStringLiteral("Frame1"))}) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(contenitore);
+    QVERIFY(a->childCount() > 0);
+    for (int i = 0; i < a->childCount(); ++i)
+      QVERIFY(!qobject_cast<Cornice*>(a->child(i)->object()));
+  }
+  QSet<QString> nomi;  // the buttons' captions say little: each has a name of its own
+  for (const char* nome : {"Command1", "Command2", "giocatautente", "procedi"})
+    nomi << Bottone(*f_, nome)->accessibleName();
+  QVERIFY(nomi.size() == 4 && !nomi.contains(QString()));
+
+  Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
+  QTest::keyClick(f_.get(), Qt::Key_2);  // a seven: the ace and the six, or ace, two and four
+  PostoCarta* sette = Posto(*f_, "user", 1);
+  QCOMPARE(QApplication::focusWidget(), sette);
+  const QString prima = sette->accessibleDescription();
+  QVERIFY2(prima.startsWith(QStringLiteral("selezionata, prende asso di denari")) &&
+               prima.endsWith(QStringLiteral(", proposta 1 di 2")),
+           qPrintable(prima));
+  QCOMPARE(Posto(*f_, "user", 0)->accessibleDescription(), QStringLiteral("non selezionata"));
+  for (int i = 0; i < 4; ++i) {  // the framed table cards, and those alone, say they are taken
+    QCOMPARE(Posto(*f_, "terra", i)->accessibleDescription().isEmpty(),
+             !Visibili(*f_, "Shape1").contains(i));
+  }
+
+  QTest::keyClick(sette, Qt::Key_Space);  // the next proposal
+  QVERIFY(sette->accessibleDescription().endsWith(QStringLiteral(", proposta 2 di 2")));
+  QCOMPARE(QApplication::focusWidget(), sette);
+
+  QObject spia;  // the focus goes straight to "Ok", through no other control
+  QWidgetList fuochi;
+  connect(qApp, &QApplication::focusChanged, &spia, [&](QWidget*, QWidget* w) { fuochi << w; });
+  QTest::keyClick(sette, Qt::Key_Return);  // plays; the computer answers
+  QAbstractButton* procedi = Bottone(*f_, "procedi");
+  QCOMPARE(fuochi, QWidgetList{procedi});
+  const QString giocate = procedi->accessibleDescription();
+  QVERIFY2(
+      giocate.startsWith(QStringLiteral("Hai giocato sette di coppe e preso asso di denari")) &&
+          giocate.contains(QStringLiteral(". Il computer ha giocato cinque di ")),
+      qPrintable(giocate));
+
+  QTest::keyClick(procedi, Qt::Key_Space);  // continue: the focus stays in the game
+  QCOMPARE(QApplication::focusWidget(), Posto(*f_, "user", 0));
+  QVERIFY(Posto(*f_, "user", 0)->accessibleDescription().startsWith("selezionata, "));
+
+  // Tab: the hand, the shown "Ok", then the donation buttons.
+  QList<QWidget*> ordine;
+  for (int passo = 0; passo < 4; ++passo) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ordine << QApplication::focusWidget();
+  }
+  QCOMPARE(ordine, (QList<QWidget*>{Posto(*f_, "user", 1), Bottone(*f_, "giocatautente"),
+                                    Bottone(*f_, "Command1"), Bottone(*f_, "Command2")}));
+}
+
+}  // namespace quintello::ui
+
+QTEST_MAIN(quintello::ui::TestFinestra)
+#include "TestFinestra.moc"
