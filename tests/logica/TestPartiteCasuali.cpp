@@ -8,7 +8,6 @@
 #include "GiocatoreCasuale.h"
 #include "Invarianti.h"
 #include "esperto/Esperto.h"
-#include "scoring/Obiettivo.h"
 
 namespace quintello {
 namespace {
@@ -37,23 +36,6 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   }
   EXPECT_GT(mani, partite);
   fs::remove(file);
-}
-
-TEST(Comandi, TargetsAndOpponentByName) {
-  FinestraRegistrata f;
-  Gioco g(f, 3);
-  g.Form_Load();
-  const std::pair<const char*, int16_t> obiettivi[] = {
-      {"sette", 7}, {"sedici", 16}, {"ventuno", 21}, {"undici", 11}};
-  for (const auto& [nome, punti] : obiettivi) {
-    (g.*Comandi().at(nome))();
-    EXPECT_EQ(g.Stato().puntivittoria, punti) << nome;
-    EXPECT_EQ(g.Stato().flag.obiettivo, SpunteObiettivo(punti)) << nome;
-  }
-  (g.*Comandi().at("esperto"))();
-  EXPECT_EQ(g.AvversarioScelto(), Avversario::Esperto);
-  (g.*Comandi().at("classico"))();
-  EXPECT_EQ(g.AvversarioScelto(), Avversario::Classico);
 }
 
 // The hint selects the card Esperto would play from the user's seat and

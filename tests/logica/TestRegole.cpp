@@ -10,7 +10,6 @@
 #include "rules/Combinazioni.h"
 #include "rules/Giocata.h"
 #include "rules/OrdinamentoScambi.h"
-#include "rules/PesoCarte.h"
 #include "rules/ProponiPresa.h"
 #include "rules/SceltaComputer.h"
 
@@ -141,19 +140,11 @@ TEST(ApplicaGiocata, LaysCapturesAndSweeps) {
     const Luogo pila = c.chi == Giocatore::Utente ? PresaUtente : PresaPC;
     EXPECT_EQ(Codici(stato.carte, Terra), c.terraDopo) << c.terra << " + " << c.carta;
     EXPECT_EQ(Codici(stato.carte, pila), c.pila) << c.terra << " + " << c.carta;
-    if (c.scopa != 0) EXPECT_EQ(stato.carte[carta], c.scopa);
+    const int16_t luogo = *c.presa ? pila : Terra;
+    EXPECT_EQ(stato.carte[carta], c.scopa != 0 ? c.scopa : luogo) << c.carta;
     EXPECT_EQ(stato.carte.Conta(ScopaPC) + stato.carte.Conta(ScopaUtente), c.scopa != 0);
     EXPECT_EQ(stato.ultimapresa, c.ultimapresa) << c.terra << " + " << c.carta;
   }
-}
-
-TEST(PesoCarte, WeightsByTheFirstRuleThatFitsAddedFromTheLeft) {
-  const std::pair<const char*, double> casi[] = {
-      {"7o", 10},  {"6o", 1.7}, {"1o", 1.7}, {"7s", 3.5}, {"6c", 1.8},
-      {"1b", 1.6}, {"5s", 1.3}, {"4c", 1.2}, {"3b", 1.1}, {"2s", 1.05},
-      {"8b", 1},   {"9c", 1},   {"0b", 1},   {"", 0},     {"2c3b5s", (1.05 + 1.1) + 1.3},
-  };
-  for (const auto& [presa, peso] : casi) EXPECT_EQ(PesoCarte(presa), peso) << presa;
 }
 
 // The exchange loop itself, as written: the reference the fast version is held to.
