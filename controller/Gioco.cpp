@@ -19,9 +19,8 @@ namespace quintello {
 Gioco::Gioco(Finestra& f, uint64_t semeCasuale)
     : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale) {}
 
+// The first hand hides the frames and draws the table before anything shows.
 void Gioco::Form_Load() {
-  ShapeUserInvisibili();
-  ShapeTerraInvisibili();
   stato_.cartaselezionata = -1;
   stato_.puntivittoria = kPuntiVittoriaIniziali;
   stato_.mazziere = SorteggiaMazziere(caso_);
@@ -30,7 +29,7 @@ void Gioco::Form_Load() {
 
 void Gioco::NuovaPartita() {
   AzzeraMazzo(stato_.carte);
-  DaiCarte();
+  DaiCarte(stato_.carte, caso_);
   DaiCarteTerra(stato_.carte, caso_);
   ShapeUserInvisibili();
   ShapeTerraInvisibili();
@@ -56,11 +55,6 @@ void Gioco::NuovaPartitaDaCapo() {
   stato_.punteggiouser = 0;
   stato_.mazziere = SorteggiaMazziere(caso_);
   NuovaPartita();
-}
-
-void Gioco::DaiCarte() {
-  quintello::DaiCarte(stato_.carte, caso_);
-  Ridisegna();
 }
 
 void Gioco::user_Click(int indice) {
@@ -110,7 +104,8 @@ bool Gioco::FineDelGiro(int16_t mazziere) {
     FineMano();
     return true;
   }
-  DaiCarte();
+  // Drawn by what follows: the computer's turn, or the user's.
+  DaiCarte(stato_.carte, caso_);
   return false;
 }
 

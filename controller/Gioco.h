@@ -72,7 +72,6 @@ class Gioco {
   void NuovaPartita();
   // A new match: both scores to 0, a new dealer, a new hand. The target stays.
   void NuovaPartitaDaCapo();
-  void DaiCarte();
   // After the last card of a deal, when `mazziere` deals: three more cards
   // each, or the end of the hand when the deck is empty too (true then).
   bool FineDelGiro(int16_t mazziere);
@@ -103,7 +102,7 @@ class Gioco {
   // The saved game.
   bool Conferma(const std::string& domanda);
   void Errore(const std::string& testo);
-  void MostraFlagLetti(int righe);
+  void MostraFlag();
   void CaricamentoFallito();
 
   Finestra& finestra_;

@@ -45,7 +45,7 @@ void Gioco::carica_Click() {
 
   const PartitaLetta letta = LeggiPartita(LeggiFileSalvataggio(nome), stato_);
   stato_ = letta.stato;
-  MostraFlagLetti(letta.righe);
+  MostraFlag();
   if (!letta.Completa() || !PartitaGiocabile(letta.stato)) {
     CaricamentoFallito();
     return;
@@ -58,20 +58,21 @@ void Gioco::carica_Click() {
   AggiornaStatusBar();
 }
 
-// Shows what the file switched, item by item as the file orders them.
-void Gioco::MostraFlagLetti(int righe) {
+// Shows every switch of the state. Those a short file did not reach are the
+// ones already shown, so showing them again changes nothing.
+void Gioco::MostraFlag() {
   const FlagFinestra flag = stato_.flag;
-  if (righe >= kRigaPuntiVittoria) SpuntaPuntiVittoria();
-  if (righe >= kRigaProcedi) MostraBottone(Bottone::Procedi, flag.procedi);
-  if (righe >= kRigaProcedi + 1) MostraBottone(Bottone::GiocaUtente, flag.giocatautente);
-  for (int p = 0; p < kPostiTerra && righe >= 57 + p; ++p) MostraShape1(p, flag.shape1[p]);
-  for (int i = 0; i < kPostiMano && righe >= 72 + i; ++i) MostraShape2(i, flag.shape2[i]);
-  for (int i = 0; i < kPostiMano && righe >= 75 + i; ++i) AbilitaUser(i, flag.user[i]);
+  SpuntaPuntiVittoria();
+  MostraBottone(Bottone::Procedi, flag.procedi);
+  MostraBottone(Bottone::GiocaUtente, flag.giocatautente);
+  for (int p = 0; p < kPostiTerra; ++p) MostraShape1(p, flag.shape1[p]);
+  for (int i = 0; i < kPostiMano; ++i) MostraShape2(i, flag.shape2[i]);
+  for (int i = 0; i < kPostiMano; ++i) AbilitaUser(i, flag.user[i]);
 }
 
 void Gioco::ImpostaPartita(const StatoPartita& stato) {
   stato_ = stato;
-  MostraFlagLetti(kRigheFile);
+  MostraFlag();
   Ridisegna();
   AggiornaStatusBar();
 }

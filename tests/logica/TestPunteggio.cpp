@@ -54,6 +54,7 @@ TEST(ContaPunti, EachKindOfPoint) {
       {soloSette, {4, 0}, {1, 0}, {0, 0}, 1, {84, 0}, {4, 0}},
       {manca, {4, 3}, {1, 1}, {1, 0}, 2, {64, 63}, {3, 1}},
       {Mano("", "", "4b"), {0, 40}, {0, 10}, {0, 1}, 2, {0, 84}, {0, 5}},
+      {Carte{}, {0, 0}, {0, 0}, {0, 0}, 0, {0, 0}, {0, 0}},  // nothing taken yet
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(prova::Codici(c.carte, PresaPC));

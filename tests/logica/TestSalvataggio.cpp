@@ -241,7 +241,8 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
       {"lf.qnt", lf, "", buono},
       {"cr.qnt", cr, "", buono},
       {"spazi.qnt", Riga(8, dieciMega + FormatoIntero(gioco.Stato().indicepresa)), "", buono},
-      {"testo.qnt", Riga(9, std::string(10 << 20, 'z')), "", ""},      // plays oddly, but loads
+      // An odd capture text loads, cut at a mebibyte, and plays oddly.
+      {"testo.qnt", Riga(9, std::string(10 << 20, 'z')), "", Riga(9, std::string(1 << 20, 'z'))},
       {"lunga.qnt", buono + dieciMega + "\n" + dieciMega, "", buono},  // only 77 lines are read
       {"massimo.qnt", Riga(11, "\t32767"), "", Riga(11, " 32767 ")},
       {"segno.qnt", Riga(11, "+5"), "", Riga(11, " 5 ")},
@@ -311,6 +312,15 @@ TEST_F(Ostili, AFailedSaveIsReportedAndKeepsTheOldFile) {
   }));
   EXPECT_EQ(Leggi("vecchia.qnt"), buono);
   EXPECT_EQ(Voci(), 1) << "no temporary file is left behind";
+  // A new file gets the permissions of a new file; a file replaced keeps its own.
+  const mode_t maschera = ::umask(022);
+  for (const fs::perms permessi : {fs::perms{0644}, fs::perms{0600}}) {
+    EXPECT_EQ(ScriviFileSicuro(Percorso("nuova.qnt"), buono), "");
+    EXPECT_EQ(fs::status(Percorso("nuova.qnt")).permissions(), permessi);
+    fs::permissions(Percorso("nuova.qnt"), fs::perms{0600});
+  }
+  ::umask(maschera);
+  fs::remove(Percorso("nuova.qnt"));
 
   fs::create_directories(cartella / "cartella.qnt");
   for (const char* nome : {"cartella.qnt", "manca/dentro.qnt"}) {
