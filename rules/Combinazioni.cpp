@@ -57,7 +57,7 @@ void CercaCombinazioni(std::string& prefisso, int inizio, Combinazioni& comb) {
 }
 
 void CombinazioniObbligate(const Carte& carte, Combinazioni& comb, int valorecarta) {
-  if (valorecarta < 1 || valorecarta > kSommaMassima) return;
+  assert(valorecarta >= 1 && valorecarta <= kSommaMassima);
   int16_t con = 0;
   for (int seme = 1; seme <= kSemi; ++seme) {
     if (carte(valorecarta, seme) != Terra) continue;

@@ -43,9 +43,9 @@ void CalcolaCombinazioni(const Carte& carte, Combinazioni& comb);
 // Appends to the lists every set made of `prefisso` and cards from `inizio` on.
 void CercaCombinazioni(std::string& prefisso, int inizio, Combinazioni& comb);
 
-// The forced-capture rule: when a card of this value lies on the table, the
-// only captures are those single cards, in suit order. Applied in place; once
-// or many times between two rebuilds gives the same lists.
+// The forced-capture rule: when a card of this value (1 to 10) lies on the
+// table, the only captures are those single cards, in suit order. Applied in
+// place; once or many times between two rebuilds gives the same lists.
 void CombinazioniObbligate(const Carte& carte, Combinazioni& comb, int valorecarta);
 
 }  // namespace quintello

@@ -68,7 +68,7 @@ class Elementi {
     if (riga == 16) return &f.giocatautente;
     if (riga >= 57 && riga <= 71) return &f.shape1[riga - 57];
     if (riga >= 72 && riga <= 74) return &f.shape2[riga - 72];
-    if (riga >= 75 && riga <= 77) return &f.user[riga - 75];
+    if (riga >= 75) return &f.user[riga - 75];  // the last three lines
     return nullptr;
   }
 

@@ -57,9 +57,11 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     EXPECT_EQ(dopo.presautente, attesa.presa) << "seme " << seme;
     EXPECT_EQ(dopo.carte, prima.carte);
     cicli += dopo.indicepresa > 1;
-    g.giocatautente_Click();  // in the pause the hint does nothing
+    g.giocatautente_Click();  // in the pause the hint does nothing, nor a place that is none
     const StatoPartita pausa = g.Stato();
     g.suggerimento_Click();
+    g.user_Click(kPostiMano);
+    g.user_Click(-1);
     EXPECT_EQ(g.Stato(), pausa);
   }
   EXPECT_GT(cicli, 0) << "no seed needed more than one click";

@@ -91,6 +91,7 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
   };
   const Caso casi[] = {
       {"1o 2s 3c 4b", 5, 0, 1, "1o4b", 2},
+      {"1o 2s 1b", 1, 0, 1, "1o", 2},  // an ace takes an ace
       {"1o 2s 3c 4b", 5, 1, 2, "2s3c", 2},
       {"1o 2s 3c 4b", 5, 2, 1, "1o4b", 2},  // after the last, the first again
       {"1o 2s 3c 4b", 5, -7, 1, "1o4b", 2},

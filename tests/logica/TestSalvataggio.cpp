@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "FinestraRegistrata.h"
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
+#include "salvataggio/FileSalvataggio.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"
 #include "salvataggio/ScritturaSicura.h"
@@ -135,8 +137,9 @@ TEST(Giocabile, RejectsDamagedPositions) {
       {"a third slot selected", [](StatoPartita& s) { s.cartaselezionata = 2; }},
       {"nothing selected in the user's turn", [](StatoPartita& s) { s.cartaselezionata = -1; }},
       {"slot -2", [](StatoPartita& s) { s.cartaselezionata = -2; }},
-      {"location 1", [](StatoPartita& s) { s.carte(5, Bastoni) = 1; }},
-      {"location 9", [](StatoPartita& s) { s.carte(5, Bastoni) = 9; }},
+      // Six cards out of the deck, so that only the location is wrong.
+      {"location 1", [](StatoPartita& s) { prova::Metti(s.carte, "4c 5c 6c 7c 8c 9c", Luogo{1}); }},
+      {"location 9", [](StatoPartita& s) { prova::Metti(s.carte, "4c 5c 6c 7c 8c 9c", Luogo{9}); }},
       {"four in a hand",
        [](StatoPartita& s) {
          prova::Metti(s.carte, "5c 6c 7c 8c 9c", PresaPC);
@@ -264,6 +267,8 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
       EXPECT_EQ(finestra.CarteMostrate(), gioco.Stato().carte) << c.nome << ": not shown";
     }
   }
+  const std::string letto = LeggiFileSalvataggio(Percorso("lunga.qnt"));
+  EXPECT_EQ(std::count(letto.begin(), letto.end(), '\n'), kRigheFile) << "only 77 lines are read";
   fs::create_directories(cartella / "cartella.qnt");
   const std::string prima = Stato();
   EXPECT_EQ(Carica("cartella.qnt"), kNonEsiste);
