@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 #include "engine/Generatore.h"
 #include "engine/StatoPartita.h"
 #include "rules/ProponiPresa.h"

@@ -9,7 +9,7 @@
 #include <QTranslator>
 #include <array>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 #include "pittore/IconaQuintello.h"
 
 namespace quintello::ui {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 
 class QFileDialog;
 class QWidget;

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "controller/Gioco.h"
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 #include "engine/StatoPartita.h"
 #include "ui/Cards.h"
 #include "ui/Risposte.h"

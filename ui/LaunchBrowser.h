@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 
 namespace quintello::ui {
 

@@ -1,7 +1,7 @@
 // The game's message boxes as Qt message boxes.
 #pragma once
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 
 class QMessageBox;
 class QWidget;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 
 namespace quintello::ui {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <new>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
 #include "rules/Combinazioni.h"

@@ -2,7 +2,7 @@
 # includes Qt, or the card painter includes Qt's widgets.
 #   cmake -DRADICE=<the project's root> -P Strati.cmake
 cmake_minimum_required(VERSION 3.25)
-set(strati engine rules scoring esperto salvataggio controller pittore ui app)
+set(strati engine rules scoring esperto salvataggio controller registrata pittore ui app)
 # What each folder may include of the project, itself included.
 set(engine engine)
 set(rules engine rules)
@@ -10,10 +10,11 @@ set(scoring engine rules scoring)
 set(esperto engine rules scoring esperto)
 set(salvataggio engine rules scoring salvataggio)
 set(controller engine rules scoring esperto salvataggio controller)
+set(registrata engine rules scoring esperto salvataggio controller registrata)
 set(pittore engine pittore)
 set(ui engine rules scoring esperto salvataggio controller pittore ui)
 set(app engine rules scoring esperto salvataggio controller pittore ui app)
-set(senza_qt engine rules scoring esperto salvataggio controller)
+set(senza_qt engine rules scoring esperto salvataggio controller registrata)
 set(widget_qt "Widget|Application|Dialog|Button|Label|Menu|MainWindow|MessageBox|Layout|Style")
 
 set(errori "")

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "GiocatoreCasuale.h"
 #include "controller/Gioco.h"
 

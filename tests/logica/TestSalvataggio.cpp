@@ -13,7 +13,7 @@
 #include <random>
 #include <sstream>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
 #include "salvataggio/FileSalvataggio.h"

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
 

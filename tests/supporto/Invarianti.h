@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "controller/Gioco.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"

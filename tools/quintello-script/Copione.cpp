@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "controller/Comandi.h"
 #include "salvataggio/FormatoSalvataggio.h"
 

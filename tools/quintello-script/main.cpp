@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "Copione.h"
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 #include "controller/Gioco.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "FinestraRegistrata.h"
+#include "registrata/FinestraRegistrata.h"
 
 #include <utility>
 

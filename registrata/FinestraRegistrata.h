@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Finestra.h"
+#include "controller/Finestra.h"
 
 namespace quintello {
 
