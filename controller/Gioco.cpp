@@ -7,7 +7,7 @@
 #include "controller/Informazioni.h"
 #include "engine/Mazzo.h"
 #include "esperto/Esperto.h"
-#include "rules/Giocata.h"
+#include "esperto/Vista.h"
 #include "rules/ProponiPresa.h"
 #include "rules/SceltaComputer.h"
 #include "scoring/FineMano.h"
@@ -28,14 +28,16 @@ void Gioco::Form_Load() {
 }
 
 void Gioco::NuovaPartita() {
-  AzzeraMazzo(stato_.carte);
-  DaiCarte(stato_.carte, caso_);
-  DaiCarteTerra(stato_.carte, caso_);
+  const int16_t mazziere = CambiaMazziere(stato_.mazziere);
+  mano_ = Mano(mazziere == 1 ? Giocatore::Utente : Giocatore::PC, stato_.UltimaPresa());
+  mano_.DaiCarte(caso_);
+  mano_.DaiCarteTerra(caso_);
+  Registra();
   ShapeUserInvisibili();
   ShapeTerraInvisibili();
   Ridisegna();
   stato_.indicepresa = 0;
-  stato_.mazziere = CambiaMazziere(stato_.mazziere);
+  stato_.mazziere = mazziere;
   const bool utenteDa = stato_.mazziere != 0;
   finestra_.MsgBox({.testo = utenteDa ? "Sarai tu a dare carte" : "Darà carte il computer"});
   MostraBottone(utenteDa ? Bottone::GiocaUtente : Bottone::Procedi, false);
@@ -69,15 +71,15 @@ Proposta Gioco::Seleziona(int indice) {
   if (indice != stato_.cartaselezionata) stato_.indicepresa = 0;
   stato_.cartaselezionata = static_cast<int16_t>(indice);
   const Proposta proposta =
-      ProponiPresa(stato_.carte, stato_.SlotUtente(indice).valore, stato_.indicepresa);
+      ProponiPresa(mano_.Terra(), stato_.SlotUtente(indice).valore, stato_.indicepresa);
   stato_.indicepresa = proposta.indicepresa;
-  stato_.presautente = proposta.presa;
+  stato_.presautente = proposta.presa.Codici();
   if (proposta.totale > 0) {
     Ridisegna();
     IncorniciaPresa(proposta.presa);
   }
-  finestra_.AnnunciaProposta(indice, proposta.presa, proposta.totale > 0 ? proposta.indicepresa : 0,
-                             proposta.totale);
+  finestra_.AnnunciaProposta(indice, stato_.presautente,
+                             proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
   return proposta;
 }
 
@@ -86,9 +88,10 @@ void Gioco::giocatautente_Click() {
   // Only a damaged saved game could leave no card selected here.
   if (slot < 0 || slot >= kPostiMano || !stato_.SlotUtente(slot).valida()) return;
   const Carta giocata = stato_.SlotUtente(slot);
-  ApplicaGiocata(stato_, giocata, stato_.presautente, Giocatore::Utente);
+  mano_.Applica(Giocatore::Utente, {giocata, InsiemeCarte::DaCodici(stato_.presautente)});
+  Registra();
   finestra_.AnnunciaGiocata(Giocatore::Utente, giocata, stato_.presautente,
-                            stato_.carte[giocata] == ScopaUtente);
+                            mano_.Storia().back().scopa);
   Ridisegna();
   AggiornaStatusBar();
   MostraBottone(Bottone::GiocaUtente, false);
@@ -99,13 +102,14 @@ void Gioco::giocatautente_Click() {
 }
 
 bool Gioco::FineDelGiro(int16_t mazziere) {
-  if (stato_.mazziere != mazziere || stato_.carte.Conta(ManoUtente) != 0) return false;
-  if (stato_.carte.Conta(Mazzo) == 0) {
+  if (stato_.mazziere != mazziere || !mano_.CarteIn(Giocatore::Utente).Vuoto()) return false;
+  if (mano_.Mazzo().Vuoto()) {
     FineMano();
     return true;
   }
   // Drawn by what follows: the computer's turn, or the user's.
-  DaiCarte(stato_.carte, caso_);
+  mano_.DaiCarte(caso_);
+  Registra();
   return false;
 }
 
@@ -116,9 +120,10 @@ void Gioco::GiocaComputer() {
   if (scelta) {
     finestra_.DisegnaCartePC(scelta->carta, 0);
     IncorniciaPresa(scelta->presa);
-    ApplicaGiocata(stato_, scelta->carta, scelta->presa, Giocatore::PC);
-    finestra_.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa,
-                              stato_.carte[scelta->carta] == ScopaPC);
+    mano_.Applica(Giocatore::PC, *scelta);
+    Registra();
+    finestra_.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa.Codici(),
+                              mano_.Storia().back().scopa);
   }
   ShapeUserInvisibili();
   AbilitaMano(false);
@@ -126,9 +131,10 @@ void Gioco::GiocaComputer() {
 }
 
 std::optional<Scelta> Gioco::SceltaAvversario() {
-  if (avversario_ == Avversario::Classico) return SceltaComputer(stato_.carte);
-  if (stato_.carte.Conta(ManoPC) == 0) return std::nullopt;
-  return ScegliEsperto(VistaDi(stato_, Giocatore::PC), casoEsperto_);
+  const InsiemeCarte mano = mano_.CarteIn(Giocatore::PC);
+  if (avversario_ == Avversario::Classico) return SceltaComputer(mano, mano_.Terra());
+  if (mano.Vuoto()) return std::nullopt;
+  return ScegliEsperto(VistaDi(mano_, Giocatore::PC), casoEsperto_);
 }
 
 void Gioco::procedi_Click() {
@@ -146,7 +152,8 @@ void Gioco::procedi_Click() {
 }
 
 void Gioco::FineMano() {
-  const FineDellaMano fine = quintello::FineMano(stato_);
+  const FineDellaMano fine = quintello::FineMano(mano_, stato_);
+  Registra();
   finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
   switch (fine.esito) {
     case Esito::ProssimaMano:
@@ -257,11 +264,11 @@ void Gioco::ScegliAvversario(Avversario avversario) {
 // seat and clicks it on until its capture is the one proposed.
 void Gioco::suggerimento_Click() {
   if (!stato_.flag.giocatautente || stato_.carte.Conta(ManoUtente) == 0) return;
-  const Scelta scelta = SuggerimentoUtente(stato_, casoEsperto_);
+  const Scelta scelta = ScegliEsperto(VistaDi(mano_, Giocatore::Utente), casoEsperto_);
   const AzioniUtente azioni = Azioni();
   for (int i = 0; i < kPostiMano; ++i) {
     if (!azioni.user[i] || !(stato_.SlotUtente(i) == scelta.carta)) continue;
-    if (i == stato_.cartaselezionata && stato_.presautente == scelta.presa) return;
+    if (i == stato_.cartaselezionata && stato_.presautente == scelta.presa.Codici()) return;
     Proposta proposta = Seleziona(i);
     for (int k = 1; k < proposta.totale && proposta.presa != scelta.presa; ++k)
       proposta = Seleziona(i);
@@ -319,11 +326,21 @@ void Gioco::ShapeUserInvisibili() {
   for (int i = 0; i < kPostiMano; ++i) MostraShape2(i, false);
 }
 
-void Gioco::IncorniciaPresa(const std::string& presa) {
-  for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
-    const int posto = stato_.carte.Posizione(LeggiCarta(CodiceN(presa, k)), Terra);
+void Gioco::IncorniciaPresa(InsiemeCarte presa) {
+  for (Carta carta : presa) {
+    const int posto = stato_.carte.Posizione(carta, Terra);
     if (posto >= 0 && posto < kPostiTerra) MostraShape1(posto, true);
   }
+}
+
+void Gioco::Registra() {
+  stato_.carte = mano_.Luoghi();
+  if (stato_.UltimaPresa() != mano_.UltimaPresa())
+    stato_.ultimapresa = mano_.UltimaPresa() == Giocatore::Utente ? 1 : 0;
+}
+
+void Gioco::RiprendiMano() {
+  mano_ = Mano::DaLuoghi(stato_.carte, stato_.Mazziere(), stato_.UltimaPresa(), Giocatore::Utente);
 }
 
 }  // namespace quintello

@@ -15,6 +15,7 @@
 #include "controller/Finestra.h"
 #include "engine/Generatore.h"
 #include "engine/StatoPartita.h"
+#include "rules/Mano.h"
 #include "rules/ProponiPresa.h"
 #include "rules/Scelta.h"
 
@@ -64,6 +65,7 @@ class Gioco {
 
   AzioniUtente Azioni() const;
   const StatoPartita& Stato() const { return stato_; }
+  const Mano& ManoInCorso() const { return mano_; }
   Avversario AvversarioScelto() const { return avversario_; }
   // True once the game has asked its window to close.
   bool Chiusa() const { return chiusa_; }
@@ -97,7 +99,12 @@ class Gioco {
   void AbilitaMano(bool abilitata);
   void ShapeTerraInvisibili();
   void ShapeUserInvisibili();
-  void IncorniciaPresa(const std::string& presa);
+  void IncorniciaPresa(InsiemeCarte presa);
+  // The hand's cards and last capture written into the match state, which
+  // the window shows and a save stores.
+  void Registra();
+  // The hand the match state shows, from the user's turn on.
+  void RiprendiMano();
 
   // The saved game.
   bool Conferma(const std::string& domanda);
@@ -112,6 +119,8 @@ class Gioco {
   Generatore casoEsperto_;
   Avversario avversario_ = Avversario::Classico;
   StatoPartita stato_;
+  // The hand in play; `stato_` holds the same cards as the location table.
+  Mano mano_;
   // The name the file dialog starts with: the last one chosen in this run.
   std::string nomefile_;
   bool chiusa_ = false;

@@ -50,6 +50,7 @@ void Gioco::carica_Click() {
     CaricamentoFallito();
     return;
   }
+  RiprendiMano();
   if (stato_.flag.procedi) {
     procedi_Click();
     if (Chiusa()) return;
@@ -72,6 +73,7 @@ void Gioco::MostraFlag() {
 
 void Gioco::ImpostaPartita(const StatoPartita& stato) {
   stato_ = stato;
+  RiprendiMano();
   MostraFlag();
   Ridisegna();
   AggiornaStatusBar();

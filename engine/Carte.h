@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/Carta.h"
+#include "engine/InsiemeCarte.h"
 
 namespace quintello {
 
@@ -55,6 +56,15 @@ class Carte {
     int n = 0;
     PerOgniCarta([&](Carta, int16_t l) { n += l == luogo; });
     return n;
+  }
+
+  // The cards with the given location.
+  InsiemeCarte Insieme(int luogo) const {
+    InsiemeCarte insieme;
+    PerOgniCarta([&](Carta c, int16_t l) {
+      if (l == luogo) insieme |= c;
+    });
+    return insieme;
   }
 
   // Number of cards with the given location that come before `carta` in card

@@ -10,27 +10,19 @@ int16_t SorteggiaMazziere(Generatore& caso) {
   }
 }
 
-bool PescaCarta(Carte& carte, Generatore& caso, Luogo destinazione) {
-  if (carte.Conta(Mazzo) == 0) return false;
+std::optional<Carta> PescaCarta(InsiemeCarte& mazzo, Generatore& caso) {
+  if (mazzo.Vuoto()) return std::nullopt;
   for (;;) {
-    int valore = 0;
-    while (valore == 0) valore = caso.ParteIntera(kValori + 1);
-    int seme = 0;
-    while (seme == 0) seme = caso.ParteIntera(kSemi + 1);
-    if (carte(valore, seme) == Mazzo) {
-      carte(valore, seme) = destinazione;
-      return true;
+    int16_t valore = 0;
+    while (valore == 0) valore = static_cast<int16_t>(caso.ParteIntera(kValori + 1));
+    int16_t seme = 0;
+    while (seme == 0) seme = static_cast<int16_t>(caso.ParteIntera(kSemi + 1));
+    const Carta carta{valore, seme};
+    if (mazzo.Contiene(carta)) {
+      mazzo -= carta;
+      return carta;
     }
   }
-}
-
-void DaiCarte(Carte& carte, Generatore& caso) {
-  for (int i = 0; i < kCarteMano; ++i) PescaCarta(carte, caso, ManoPC);
-  for (int i = 0; i < kCarteMano; ++i) PescaCarta(carte, caso, ManoUtente);
-}
-
-void DaiCarteTerra(Carte& carte, Generatore& caso) {
-  for (int i = 0; i < kCarteTerraIniziali; ++i) PescaCarta(carte, caso, Terra);
 }
 
 }  // namespace quintello

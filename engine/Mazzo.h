@@ -1,13 +1,14 @@
-// The deck: who deals, gathering the cards, dealing hands and the table.
+// The deck: who deals and how a card is drawn from it.
 //
-// There is no shuffled sequence: the deck is the set of cards whose location
-// is 0, and every card dealt is drawn uniformly from it by rejection sampling.
+// There is no shuffled sequence: the deck is the set of cards not yet dealt,
+// and every card dealt is drawn uniformly from it by rejection sampling.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "engine/Carte.h"
 #include "engine/Generatore.h"
+#include "engine/InsiemeCarte.h"
 
 namespace quintello {
 
@@ -20,17 +21,10 @@ int16_t SorteggiaMazziere(Generatore& caso);
 inline int16_t CambiaMazziere(int16_t mazziere) {
   return mazziere == 1 ? 0 : 1;
 }
-// Every card back in the deck.
-inline void AzzeraMazzo(Carte& carte) {
-  carte.Azzera();
-}
 
-// Moves one card drawn from the deck to `destinazione`. An empty deck (only a
-// damaged saved game can ask for more cards than it holds) draws nothing.
-bool PescaCarta(Carte& carte, Generatore& caso, Luogo destinazione);
-// Three cards to the computer, then three to the user.
-void DaiCarte(Carte& carte, Generatore& caso);
-// Four cards face up on the table.
-void DaiCarteTerra(Carte& carte, Generatore& caso);
+// Takes one card out of the deck: a value and a suit are drawn until they
+// name a card still in it. An empty deck (only a damaged saved game can ask
+// for more cards than it holds) gives nothing.
+std::optional<Carta> PescaCarta(InsiemeCarte& mazzo, Generatore& caso);
 
 }  // namespace quintello

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Carte.h"
+#include "engine/Giocatore.h"
 
 namespace quintello {
 
@@ -48,6 +49,10 @@ struct StatoPartita {
   FlagFinestra flag;
 
   Carta SlotUtente(int i) const { return {manoutentevalore[i], manoutenteseme[i]}; }
+  // The sides the two codes name; a saved game may bring any number, and
+  // every value but 0 counts as the user for the last capture.
+  Giocatore Mazziere() const { return mazziere == 1 ? Giocatore::Utente : Giocatore::PC; }
+  Giocatore UltimaPresa() const { return ultimapresa != 0 ? Giocatore::Utente : Giocatore::PC; }
 
   // Lists the user's cards in the hand slots, in card order, and marks the
   // slot after the last. Only three slots are ever filled, whatever `carte` holds.

@@ -1,69 +1,52 @@
 #include "rules/Combinazioni.h"
 
-#include <cassert>
-
 namespace quintello {
 
-Combinazioni::Combinazioni() {
-  for (auto& lista : liste) lista.resize(1);  // index 0 is never used
-}
+namespace {
 
-void Combinazioni::Scrivi(int somma, int k, std::string_view presa) {
-  assert(k >= 1 && k < kVociLista);
-  auto& lista = liste[somma];
-  // Entries are overwritten in place so a rebuild reuses their storage.
-  if (static_cast<std::size_t>(k) >= lista.size()) lista.resize(k + 1);
-  lista[k].assign(presa);
-}
-
-std::string CarteInTerra(const Carte& carte) {
-  std::string terra;
-  carte.PerOgniCarta([&](Carta c, int16_t luogo) {
-    if (luogo == Terra) terra += CodiceCarta(c);
-  });
-  return terra;
-}
-
-int SommaCarte(std::string_view presa) {
-  int somma = 0;
-  for (std::size_t k = 0; k < NumeroCodici(presa); ++k) somma += ValoreCifra(presa[2 * k]);
-  return somma;
-}
-
-void CalcolaCombinazioni(const Carte& carte, Combinazioni& comb) {
-  comb.n.fill(0);
-  const std::string terra = CarteInTerra(carte);
-  const std::size_t quante = NumeroCodici(terra);
-  comb.elencoterra.resize(quante + 1);
-  for (std::size_t k = 1; k <= quante; ++k) comb.elencoterra[k] = CodiceN(terra, k - 1);
-  std::string prefisso;
-  prefisso.reserve(terra.size());
-  CercaCombinazioni(prefisso, 1, comb);
-}
-
-void CercaCombinazioni(std::string& prefisso, int inizio, Combinazioni& comb) {
-  const int quante = static_cast<int>(comb.elencoterra.size()) - 1;
-  const int sommaPrefisso = SommaCarte(prefisso);
-  for (int i = inizio; i <= quante; ++i) {
-    const std::string& carta = comb.elencoterra[i];
-    const int m = sommaPrefisso + ValoreCifra(carta[0]);
-    // No superset of a set over ten can be stored: its branch is cut.
-    if (m > kSommaMassima) continue;
-    prefisso += carta;
-    if (m >= 1) comb.Scrivi(m, ++comb.n[m], prefisso);
-    CercaCombinazioni(prefisso, i + 1, comb);
-    prefisso.resize(prefisso.size() - 2);
+// The cards of `resto` come in ascending value, so the first one over what
+// is still missing ends the branch: no superset of it can add up.
+void Cerca(InsiemeCarte resto, int manca, InsiemeCarte prefisso, ElencoPrese& elenco) {
+  for (Carta carta : resto) {
+    resto -= carta;
+    if (carta.valore > manca) return;
+    if (carta.valore == manca) {
+      elenco.Aggiungi(prefisso | carta);
+    } else {
+      Cerca(resto, manca - carta.valore, prefisso | carta, elenco);
+    }
   }
 }
 
-void CombinazioniObbligate(const Carte& carte, Combinazioni& comb, int valorecarta) {
-  assert(valorecarta >= 1 && valorecarta <= kSommaMassima);
-  int16_t con = 0;
-  for (int seme = 1; seme <= kSemi; ++seme) {
-    if (carte(valorecarta, seme) != Terra) continue;
-    comb.Scrivi(valorecarta, ++con, CodiceCarta(valorecarta, seme));
+}  // namespace
+
+void CercaCombinazioni(InsiemeCarte terra, int somma, ElencoPrese& elenco) {
+  Cerca(terra, somma, {}, elenco);
+}
+
+Combinazioni CalcolaCombinazioni(InsiemeCarte terra) {
+  Combinazioni comb;
+  ElencoPrese elenco;
+  for (int somma = 1; somma <= kSommaMassima; ++somma) {
+    elenco.Svuota();
+    CercaCombinazioni(terra, somma, elenco);
+    comb.liste[somma].assign(elenco.begin(), elenco.end());
   }
-  if (con > 0) comb.n[valorecarta] = con;
+  return comb;
+}
+
+void CombinazioniObbligate(InsiemeCarte terra, ElencoPrese& lista, int valorecarta) {
+  const InsiemeCarte stesse = terra & InsiemeCarte::DelValore(valorecarta);
+  if (stesse.Vuoto()) return;
+  lista.Svuota();
+  for (Carta carta : stesse) lista.Aggiungi(InsiemeCarte(carta));
+}
+
+void PreseDi(InsiemeCarte terra, int valore, ElencoPrese& elenco) {
+  elenco.Svuota();
+  // With the value on the table the sums are never offered: skip them.
+  if ((terra & InsiemeCarte::DelValore(valore)).Vuoto()) CercaCombinazioni(terra, valore, elenco);
+  CombinazioniObbligate(terra, elenco, valore);
 }
 
 }  // namespace quintello

@@ -1,51 +1,60 @@
-// The capture lists: every set of table cards whose values add up to 1..10.
+// Which table cards a played card may take.
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include <cassert>
 #include <vector>
 
-#include "engine/Carte.h"
+#include "engine/InsiemeCarte.h"
 
 namespace quintello {
 
 inline constexpr int kSommaMassima = 10;
 // A table never holds more than 13 cards (four opening cards of one value and
-// one of each other value), so no list needs more than 2^13 - 1 entries.
+// one of each other value); on such a table no value has more than 502 sets
+// adding up to it.
 inline constexpr int kCarteTerraMassime = 13;
-inline constexpr int kVociLista = 10000;
+inline constexpr int kPreseMassime = 512;
 
-// Lists 1..10 hold the capture strings whose card values add up to that
-// number, in the order the depth-first enumeration visits them. A rebuild only
-// resets the counters; entries past a counter are leftovers and never read.
-struct Combinazioni {
-  Combinazioni();
+// A list of captures, kept in place so that the search can hold one for
+// every depth without allocating.
+class ElencoPrese {
+ public:
+  void Aggiungi(InsiemeCarte presa) {
+    assert(n_ < kPreseMassime);
+    if (n_ < kPreseMassime) prese_[n_++] = presa;
+  }
+  void Svuota() { n_ = 0; }
+  int Quante() const { return n_; }
+  bool Vuoto() const { return n_ == 0; }
+  InsiemeCarte& operator[](int k) { return prese_[k]; }
+  const InsiemeCarte& operator[](int k) const { return prese_[k]; }
+  const InsiemeCarte* begin() const { return prese_.data(); }
+  const InsiemeCarte* end() const { return prese_.data() + n_; }
 
-  std::vector<std::string> elencoterra;  // the table's card codes in table order
-  std::array<std::vector<std::string>, kSommaMassima + 1> liste;  // entries 1..n used
-  std::array<int16_t, kSommaMassima + 1> n{};
-
-  // Entry k (from 1) of list `somma`.
-  const std::string& Voce(int somma, int k) const { return liste[somma][k]; }
-  // Sets entry k of list `somma`, growing the list when needed.
-  void Scrivi(int somma, int k, std::string_view presa);
+ private:
+  std::array<InsiemeCarte, kPreseMassime> prese_;
+  int n_ = 0;
 };
 
-// Every table card (location 2), in table order, as one capture string.
-std::string CarteInTerra(const Carte& carte);
-// Sum of the values of the cards of a capture string; "0" counts 10.
-int SommaCarte(std::string_view presa);
+// Every set of table cards whose values add up to `somma`, appended in the
+// order of a depth-first walk over the table in card order: each set is
+// extended by later cards before the next card is tried in its place.
+void CercaCombinazioni(InsiemeCarte terra, int somma, ElencoPrese& elenco);
 
-// Rebuilds the lists for the current table.
-void CalcolaCombinazioni(const Carte& carte, Combinazioni& comb);
-// Appends to the lists every set made of `prefisso` and cards from `inizio` on.
-void CercaCombinazioni(std::string& prefisso, int inizio, Combinazioni& comb);
+// The ten lists of a table: list N holds the sets that add up to N.
+struct Combinazioni {
+  std::array<std::vector<InsiemeCarte>, kSommaMassima + 1> liste;
+};
+Combinazioni CalcolaCombinazioni(InsiemeCarte terra);
 
-// The forced-capture rule: when a card of this value (1 to 10) lies on the
-// table, the only captures are those single cards, in suit order. Applied in
-// place; once or many times between two rebuilds gives the same lists.
-void CombinazioniObbligate(const Carte& carte, Combinazioni& comb, int valorecarta);
+// The forced-capture rule: when cards of this value lie on the table, the
+// only captures are those single cards, in suit order, and the list becomes
+// them; otherwise it stays as it is. Once or many times gives the same list.
+void CombinazioniObbligate(InsiemeCarte terra, ElencoPrese& lista, int valorecarta);
+
+// The captures a card of this value may make, in the order they are offered;
+// none means the card is laid on the table.
+void PreseDi(InsiemeCarte terra, int valore, ElencoPrese& elenco);
 
 }  // namespace quintello

@@ -1,12 +1,10 @@
 #include "rules/PesoCarte.h"
 
-#include "engine/Carta.h"
-
 namespace quintello {
 
-double PesoCarta(int valore, char lettera) {
-  if (lettera == 'o') return valore == 7 ? 10 : 1.7;
-  switch (valore) {
+double PesoCarta(Carta carta) {
+  if (carta.seme == Denari) return carta.valore == 7 ? 10 : 1.7;
+  switch (carta.valore) {
     case 7:
       return 3.5;
     case 6:
@@ -26,11 +24,9 @@ double PesoCarta(int valore, char lettera) {
   }
 }
 
-double PesoCarte(std::string_view presa) {
+double PesoCarte(InsiemeCarte carte) {
   double totale = 0;
-  for (std::size_t k = 0; k + 1 < presa.size(); k += 2) {
-    totale += PesoCarta(ValoreCifra(presa[k]), presa[k + 1]);
-  }
+  for (Carta c : carte) totale += PesoCarta(c);
   return totale;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quintello {
 
-Proposta ProponiPresa(const Carte& carte, int valore, int16_t indicepresa) {
+Proposta ProponiPresa(InsiemeCarte terra, int valore, int16_t indicepresa) {
   Proposta p;
   // Counts every click, also on a card that can take nothing, but never past
   // what the counter can hold.
@@ -14,13 +14,12 @@ Proposta ProponiPresa(const Carte& carte, int valore, int16_t indicepresa) {
   if (p.indicepresa < std::numeric_limits<int16_t>::max()) ++p.indicepresa;
   // An empty hand slot (only a damaged saved game selects one) takes nothing.
   if (valore < 1 || valore > kSommaMassima) return p;
-  Combinazioni comb;
-  CalcolaCombinazioni(carte, comb);
-  CombinazioniObbligate(carte, comb, valore);
-  p.totale = comb.n[valore];
+  ElencoPrese prese;
+  PreseDi(terra, valore, prese);
+  p.totale = prese.Quante();
   if (p.totale == 0) return p;
   if (p.indicepresa > p.totale || p.indicepresa < 1) p.indicepresa = 1;
-  p.presa = comb.Voce(valore, p.indicepresa);
+  p.presa = prese[p.indicepresa - 1];
   return p;
 }
 

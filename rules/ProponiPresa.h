@@ -2,15 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "engine/Carte.h"
+#include "engine/InsiemeCarte.h"
 
 namespace quintello {
 
 struct Proposta {
   int16_t indicepresa = 0;  // the click counter, to keep for the next click
-  std::string presa;        // the capture proposed; "" lays the card on the table
+  InsiemeCarte presa;       // the capture proposed; empty lays the card on the table
   int totale = 0;           // how many captures the card can make
 };
 
@@ -18,6 +17,6 @@ struct Proposta {
 // proposes the next possible capture (the first one after a change of
 // selection, and the first again after the last), or none when the card can
 // take nothing and would be laid on the table.
-Proposta ProponiPresa(const Carte& carte, int valore, int16_t indicepresa);
+Proposta ProponiPresa(InsiemeCarte terra, int valore, int16_t indicepresa);
 
 }  // namespace quintello

@@ -1,11 +1,8 @@
 #include "rules/SceltaComputer.h"
 
-#include <algorithm>
 #include <array>
-#include <utility>
+#include <vector>
 
-#include "engine/StatoPartita.h"
-#include "rules/Combinazioni.h"
 #include "rules/OrdinamentoScambi.h"
 #include "rules/PesoCarte.h"
 
@@ -14,34 +11,22 @@ namespace quintello {
 namespace {
 
 constexpr double kNessunaPresa = -1;
-
-// The computer's hand in card order, at most three cards.
-std::vector<std::string> ManoDelPC(const Carte& carte) {
-  std::vector<std::string> mano;
-  carte.PerOgniCarta([&](Carta c, int16_t luogo) {
-    if (luogo == ManoPC && mano.size() < kPostiMano) mano.push_back(CodiceCarta(c));
-  });
-  return mano;
-}
+// The computer looks at no more than a hand's worth of cards.
+constexpr int kCarteGuardate = 3;
 
 // The card to lay when nothing can be captured: the lightest, first on ties.
-std::size_t CartaPiuLeggera(const std::vector<std::string>& mano) {
-  std::size_t m = 0;
-  double minimo = PesoCarte(mano[0]);
-  for (std::size_t i = 0; i < mano.size(); ++i) {
-    if (PesoCarte(mano[i]) < minimo) {
-      minimo = PesoCarte(mano[i]);
-      m = i;
-    }
-  }
+int CartaPiuLeggera(const std::vector<Carta>& mano) {
+  int m = 0;
+  for (int i = 1; i < static_cast<int>(mano.size()); ++i)
+    if (PesoCarta(mano[i]) < PesoCarta(mano[m])) m = i;
   return m;
 }
 
 // The capture to make: the best score, first on ties.
-std::size_t PresaMigliore(const std::vector<double>& punteggio) {
-  std::size_t b = 0;
-  double migliore = -1;
-  for (std::size_t i = 0; i < punteggio.size(); ++i) {
+int PresaMigliore(const std::vector<double>& punteggio) {
+  int b = 0;
+  double migliore = kNessunaPresa;
+  for (int i = 0; i < static_cast<int>(punteggio.size()); ++i) {
     if (punteggio[i] > migliore) {
       migliore = punteggio[i];
       b = i;
@@ -52,42 +37,47 @@ std::size_t PresaMigliore(const std::vector<double>& punteggio) {
 
 }  // namespace
 
-void OrdinaCombinazioni(std::vector<std::string>& lista, int n) {
+void OrdinaCombinazioni(ElencoPrese& lista) {
   // The weights are computed once, and the entries moved once to where the
   // exchange loop would leave them.
+  const int n = lista.Quante();
   std::vector<double> peso(n);
-  for (int i = 0; i < n; ++i) peso[i] = PesoCarte(lista[i + 1]);
+  for (int i = 0; i < n; ++i) peso[i] = PesoCarte(lista[i]);
   const std::vector<int> origine = PermutazioneScambi(peso);
-  std::vector<std::string> ordinata(n);
-  for (int i = 0; i < n; ++i) ordinata[i] = std::move(lista[origine[i] + 1]);
-  for (int i = 0; i < n; ++i) lista[i + 1] = std::move(ordinata[i]);
+  const ElencoPrese prima = lista;
+  for (int i = 0; i < n; ++i) lista[i] = prima[origine[i]];
 }
 
-std::optional<Scelta> SceltaComputer(const Carte& carte) {
-  const std::vector<std::string> mano = ManoDelPC(carte);
-  if (mano.empty()) return std::nullopt;
-  Combinazioni comb;
-  CalcolaCombinazioni(carte, comb);
+std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra) {
+  std::vector<Carta> carte;
+  for (Carta c : mano)
+    if (static_cast<int>(carte.size()) < kCarteGuardate) carte.push_back(c);
+  if (carte.empty()) return std::nullopt;
 
-  std::vector<double> punteggio(mano.size());
+  // One list per value: two cards of one value sort and force the same list
+  // twice, and the second sort can move captures of equal weight.
+  std::array<ElencoPrese, kSommaMassima + 1> liste;
+  std::array<bool, kSommaMassima + 1> cercata{};
+  std::vector<double> punteggio(carte.size());
   bool presapossibile = false;
-  for (std::size_t i = 0; i < mano.size(); ++i) {
-    // Two cards of one value sort and force the same list twice, and the
-    // second sort can move captures of equal weight: the choice keeps that.
-    const int v = LeggiCarta(mano[i]).valore;
-    OrdinaCombinazioni(comb.liste[v], comb.n[v]);
-    CombinazioniObbligate(carte, comb, v);
-    if (comb.n[v] == 0) {
+  for (std::size_t i = 0; i < carte.size(); ++i) {
+    const int v = carte[i].valore;
+    if (!cercata[v]) CercaCombinazioni(terra, v, liste[v]);
+    cercata[v] = true;
+    OrdinaCombinazioni(liste[v]);
+    CombinazioniObbligate(terra, liste[v], v);
+    if (liste[v].Vuoto()) {
       punteggio[i] = kNessunaPresa;
     } else {
-      punteggio[i] = PesoCarte(comb.Voce(v, 1) + mano[i]);
+      // The capture's weights first, then the card's, added from the left.
+      punteggio[i] = PesoCarte(liste[v][0]) + PesoCarta(carte[i]);
       presapossibile = true;
     }
   }
 
-  if (!presapossibile) return Scelta{LeggiCarta(mano[CartaPiuLeggera(mano)]), ""};
-  const Carta giocata = LeggiCarta(mano[PresaMigliore(punteggio)]);
-  return Scelta{giocata, comb.Voce(giocata.valore, 1)};
+  if (!presapossibile) return Scelta{carte[CartaPiuLeggera(carte)], {}};
+  const Carta giocata = carte[PresaMigliore(punteggio)];
+  return Scelta{giocata, liste[giocata.valore][0]};
 }
 
 }  // namespace quintello

@@ -1,6 +1,7 @@
 #include "salvataggio/PartitaGiocabile.h"
 
 #include "engine/Mazzo.h"
+#include "rules/Combinazioni.h"
 
 namespace quintello {
 
@@ -36,6 +37,20 @@ bool SelezioneValida(const StatoPartita& stato) {
   return !stato.flag.giocatautente || (slot >= 0 && slot < stato.carte.Conta(ManoUtente));
 }
 
+// In the user's turn the proposal on show is the one the play will take: it
+// must be a capture the selected card may make, or nothing when it has none.
+// Any other text would move cards that are not on the table.
+bool PropostaValida(const StatoPartita& stato) {
+  if (!stato.flag.giocatautente) return true;
+  const Carta carta = stato.SlotUtente(stato.cartaselezionata);
+  ElencoPrese prese;
+  PreseDi(stato.carte.Insieme(Terra), carta.valore, prese);
+  if (prese.Vuoto()) return stato.presautente.empty();
+  for (InsiemeCarte presa : prese)
+    if (presa.Codici() == stato.presautente) return true;
+  return false;
+}
+
 }  // namespace
 
 bool PartitaGiocabile(const StatoPartita& stato) {
@@ -45,7 +60,7 @@ bool PartitaGiocabile(const StatoPartita& stato) {
          carte.Conta(ManoUtente) <= kPostiMano && carte.Conta(Terra) <= kPostiTerra &&
          SlotCoerenti(stato) && SelezioneValida(stato) &&
          (stato.mazziere == 0 || stato.mazziere == 1) && flag.giocatautente != flag.procedi &&
-         carte.Conta(Mazzo) % kCarteDiUnGiro == 0;
+         carte.Conta(Mazzo) % kCarteDiUnGiro == 0 && PropostaValida(stato);
 }
 
 }  // namespace quintello

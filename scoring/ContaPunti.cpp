@@ -1,7 +1,6 @@
 #include "scoring/ContaPunti.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 #include "engine/NumeroTesto.h"
@@ -12,27 +11,17 @@ namespace {
 
 constexpr const char* kAcapo = "\r\n";
 
-struct VocePrimiera {
-  int valore;
-  int punti;
-};
-// A suit is searched in this order; the first card the side holds counts.
-constexpr std::array<VocePrimiera, kValori> kOrdinePrimiera{
-    {{7, 21}, {6, 18}, {1, 16}, {5, 15}, {4, 14}, {3, 13}, {2, 12}, {8, 10}, {9, 10}, {10, 10}}};
-
-template <typename Filtro>
-int ContaSe(const Carte& carte, Filtro filtro) {
-  int n = 0;
-  carte.PerOgniCarta([&](Carta c, int16_t luogo) { n += filtro(c, luogo) ? 1 : 0; });
-  return n;
+std::string Riga(const char* testa, int pc, int utente) {
+  return std::string(testa) + "PC=" + NumeroTesto(pc) + " USER=" + NumeroTesto(utente);
 }
 
-template <typename DelGiocatore>
-int Primiera(const Carte& carte, DelGiocatore suo) {
+}  // namespace
+
+int Primiera(InsiemeCarte prese) {
   int somma = 0;
   for (int seme = 1; seme <= kSemi; ++seme) {
     for (const VocePrimiera& voce : kOrdinePrimiera) {
-      if (suo(carte(voce.valore, seme))) {
+      if (prese.Contiene(Carta{static_cast<int16_t>(voce.valore), static_cast<int16_t>(seme)})) {
         somma += voce.punti;
         break;
       }
@@ -41,43 +30,23 @@ int Primiera(const Carte& carte, DelGiocatore suo) {
   return somma;
 }
 
-std::string Riga(const char* testa, int pc, int utente) {
-  return std::string(testa) + "PC=" + NumeroTesto(pc) + " USER=" + NumeroTesto(utente);
+int ContaCarte(const Mano& mano, Giocatore chi) {
+  return mano.PreseFinali(chi).Quante();
+}
+int ContaOri(const Mano& mano, Giocatore chi) {
+  return (mano.PreseFinali(chi) & kDenari).Quante();
+}
+int ContaScope(const Mano& mano, Giocatore chi) {
+  return mano.Scope(chi).Quante();
+}
+int PrimieraDi(const Mano& mano, Giocatore chi) {
+  return Primiera(mano.PreseFinali(chi));
 }
 
-}  // namespace
-
-int ContaCartePC(const Carte& carte) {
-  return ContaSe(carte, [](Carta, int l) { return DelPC(l); });
-}
-int ContaCarteUtente(const Carte& carte) {
-  return ContaSe(carte, [](Carta, int l) { return DellUtente(l); });
-}
-int ContaOriPC(const Carte& carte) {
-  return ContaSe(carte, [](Carta c, int l) { return c.seme == Denari && DelPC(l); });
-}
-int ContaOriUtente(const Carte& carte) {
-  return ContaSe(carte, [](Carta c, int l) { return c.seme == Denari && DellUtente(l); });
-}
-int ContaScopePC(const Carte& carte) {
-  return carte.Conta(ScopaPC);
-}
-int ContaScopeUtente(const Carte& carte) {
-  return carte.Conta(ScopaUtente);
-}
-
-int SetteDenari(const Carte& carte) {
-  const int luogo = carte[kSettebello];
-  if (DelPC(luogo)) return 1;
-  if (DellUtente(luogo)) return 2;
+int SetteDenari(const Mano& mano) {
+  if (mano.PreseFinali(Giocatore::PC).Contiene(kSettebello)) return 1;
+  if (mano.PreseFinali(Giocatore::Utente).Contiene(kSettebello)) return 2;
   return 0;
-}
-
-int PrimieraPC(const Carte& carte) {
-  return Primiera(carte, DelPC);
-}
-int PrimieraUtente(const Carte& carte) {
-  return Primiera(carte, DellUtente);
 }
 
 int16_t Somma16(int16_t punteggio, int aggiunta) {
@@ -86,32 +55,37 @@ int16_t Somma16(int16_t punteggio, int aggiunta) {
                                          int{std::numeric_limits<int16_t>::max()}));
 }
 
-PuntiMano PuntiDellaMano(const Carte& carte) {
+PuntiMano PuntiDellaMano(const Mano& mano) {
   PuntiMano punti;
-  auto piuAlto = [&](int pc, int utente) {
+  auto piuAlto = [&](auto conta) {
+    const int pc = conta(mano, Giocatore::PC);
+    const int utente = conta(mano, Giocatore::Utente);
     if (pc > utente) ++punti.pc;
     if (utente > pc) ++punti.utente;
   };
-  piuAlto(ContaCartePC(carte), ContaCarteUtente(carte));
-  piuAlto(ContaOriPC(carte), ContaOriUtente(carte));
-  punti.pc += ContaScopePC(carte);
-  punti.utente += ContaScopeUtente(carte);
-  if (SetteDenari(carte) == 1) ++punti.pc;
-  if (SetteDenari(carte) == 2) ++punti.utente;
-  piuAlto(PrimieraPC(carte), PrimieraUtente(carte));
+  piuAlto(ContaCarte);
+  piuAlto(ContaOri);
+  punti.pc += ContaScope(mano, Giocatore::PC);
+  punti.utente += ContaScope(mano, Giocatore::Utente);
+  if (SetteDenari(mano) == 1) ++punti.pc;
+  if (SetteDenari(mano) == 2) ++punti.utente;
+  piuAlto(PrimieraDi);
   return punti;
 }
 
-std::string TestoPunti(const Carte& carte, PuntiMano mano, int punteggiopc, int punteggiouser) {
+std::string TestoPunti(const Mano& mano, PuntiMano punti, int punteggiopc, int punteggiouser) {
+  auto riga = [&](const char* testa, auto conta) {
+    return kAcapo + Riga(testa, conta(mano, Giocatore::PC), conta(mano, Giocatore::Utente));
+  };
   std::string testo = "Punteggio di questa partita: ";
-  testo += kAcapo + Riga("Carte: ", ContaCartePC(carte), ContaCarteUtente(carte));
-  testo += kAcapo + Riga("Carte d'oro: ", ContaOriPC(carte), ContaOriUtente(carte));
-  if (SetteDenari(carte) == 1) testo += std::string(kAcapo) + "Sette di denari preso dal PC";
-  if (SetteDenari(carte) == 2) testo += std::string(kAcapo) + "Sette di denari preso da USER";
-  testo += kAcapo + Riga("Primiera: ", PrimieraPC(carte), PrimieraUtente(carte));
-  testo += kAcapo + Riga("Scope: ", ContaScopePC(carte), ContaScopeUtente(carte));
+  testo += riga("Carte: ", ContaCarte);
+  testo += riga("Carte d'oro: ", ContaOri);
+  if (SetteDenari(mano) == 1) testo += std::string(kAcapo) + "Sette di denari preso dal PC";
+  if (SetteDenari(mano) == 2) testo += std::string(kAcapo) + "Sette di denari preso da USER";
+  testo += riga("Primiera: ", PrimieraDi);
+  testo += riga("Scope: ", ContaScope);
   testo += kAcapo;
-  testo += kAcapo + Riga("Totale di questa mano: ", mano.pc, mano.utente);
+  testo += kAcapo + Riga("Totale di questa mano: ", punti.pc, punti.utente);
   testo += kAcapo + Riga("Punteggio complessivo: ", punteggiopc, punteggiouser);
   return testo;
 }

@@ -1,34 +1,48 @@
 // The count at the end of a hand: cards, coins, sweeps, settebello, primiera.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
-#include "engine/Carte.h"
+#include "engine/InsiemeCarte.h"
+#include "rules/Mano.h"
 
 namespace quintello {
 
-int ContaCartePC(const Carte& carte);
-int ContaCarteUtente(const Carte& carte);
-int ContaOriPC(const Carte& carte);
-int ContaOriUtente(const Carte& carte);
-int ContaScopePC(const Carte& carte);
-int ContaScopeUtente(const Carte& carte);
+struct VocePrimiera {
+  int valore;
+  int punti;
+};
+// A suit is searched in this order; the first card a side holds counts.
+inline constexpr std::array<VocePrimiera, kValori> kOrdinePrimiera{
+    {{7, 21}, {6, 18}, {1, 16}, {5, 15}, {4, 14}, {3, 13}, {2, 12}, {8, 10}, {9, 10}, {10, 10}}};
+
+// The primiera of a pile: the best card of each suit by the table above.
+int Primiera(InsiemeCarte prese);
+
+int ContaCarte(const Mano& mano, Giocatore chi);
+int ContaOri(const Mano& mano, Giocatore chi);
+int ContaScope(const Mano& mano, Giocatore chi);
+int PrimieraDi(const Mano& mano, Giocatore chi);
 // 1 when the computer took the settebello, 2 when the user did, 0 otherwise.
-int SetteDenari(const Carte& carte);
-int PrimieraPC(const Carte& carte);
-int PrimieraUtente(const Carte& carte);
+int SetteDenari(const Mano& mano);
 
 struct PuntiMano {
   int pc = 0;
   int utente = 0;
+  int Di(Giocatore chi) const { return chi == Giocatore::PC ? pc : utente; }
 };
 
-// The points each side made in the hand as `carte` now stands.
-PuntiMano PuntiDellaMano(const Carte& carte);
+// The counts read each side's pile as it stands once the table has gone to
+// the last capturer, so a hand whose last play has been made counts as it
+// will end.
+
+// The points each side made in the hand.
+PuntiMano PuntiDellaMano(const Mano& mano);
 
 // The count's message; the match scores are the ones with this hand added.
-std::string TestoPunti(const Carte& carte, PuntiMano mano, int punteggiopc, int punteggiouser);
+std::string TestoPunti(const Mano& mano, PuntiMano punti, int punteggiopc, int punteggiouser);
 
 // A match score with a hand's points added, held within 16 bits.
 int16_t Somma16(int16_t punteggio, int aggiunta);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/StatoPartita.h"
+#include "rules/Mano.h"
 
 namespace quintello {
 
@@ -21,6 +22,6 @@ struct FineDellaMano {
 
 // The table goes to the last capturer, the hand is counted and added to the
 // match scores; then the match is settled against the target.
-FineDellaMano FineMano(StatoPartita& stato);
+FineDellaMano FineMano(Mano& mano, StatoPartita& stato);
 
 }  // namespace quintello

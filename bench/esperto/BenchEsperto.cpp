@@ -10,8 +10,7 @@
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
 #include "esperto/Esperto.h"
-#include "rules/Combinazioni.h"
-#include "rules/Giocata.h"
+#include "rules/Mano.h"
 
 namespace quintello {
 namespace {
@@ -33,19 +32,24 @@ constexpr Apertura kAperture[] = {
     {"1o 1s 1c 1b 2o 3s 4c 5b 6o", "0o 9s 8c"},
 };
 
-StatoPartita PosizioneIniziale(const Apertura& a, bool pcDa) {
-  StatoPartita stato;
-  prova::Metti(stato.carte, a.terra, Terra);
-  prova::Metti(stato.carte, a.mano, ManoPC);
+Mano PosizioneIniziale(const Apertura& a, bool pcDa) {
+  Carte carte;
+  prova::Metti(carte, a.terra, Terra);
+  prova::Metti(carte, a.mano, ManoPC);
+  Mano mano = Mano::DaLuoghi(carte, pcDa ? Giocatore::PC : Giocatore::Utente, Giocatore::PC,
+                             Giocatore::PC);
+  InsiemeCarte mazzo = mano.Mazzo();
   Generatore caso(3);
-  for (int i = 0; i < kCarteMano; ++i) PescaCarta(stato.carte, caso, ManoUtente);
-  stato.mazziere = pcDa ? 0 : 1;
-  return stato;
+  InsiemeCarte utente;
+  for (int i = 0; i < kCarteMano; ++i) utente |= *PescaCarta(mazzo, caso);
+  mano.ImpostaCarte(Giocatore::Utente, utente);
+  mano.ImpostaMazzo(mazzo);
+  return mano;
 }
 
 void Aperture(benchmark::State& state) {
-  const StatoPartita stato = PosizioneIniziale(kAperture[state.range(0)], state.range(1));
-  const Vista vista = VistaDi(stato, Giocatore::PC);
+  const Vista vista = VistaDi(PosizioneIniziale(kAperture[state.range(0)], state.range(1)),
+                              Giocatore::PC);
   Generatore caso(1);
   for (auto _ : state) benchmark::DoNotOptimize(ScegliEsperto(vista, caso));
 }
@@ -66,20 +70,13 @@ void PartiteIntere(benchmark::State& state) {
   for (auto _ : state) {
     for (uint64_t seme = 1; seme <= 500; ++seme) {
       Generatore caso(seme);
-      StatoPartita stato;
-      stato.mazziere = static_cast<int16_t>(seme % 2);
-      DaiCarte(stato.carte, caso);
-      DaiCarteTerra(stato.carte, caso);
-      bool pc = stato.mazziere == 1;
-      for (;;) {
-        if (stato.carte.Conta(ManoPC) + stato.carte.Conta(ManoUtente) == 0) {
-          if (stato.carte.Conta(Mazzo) == 0) break;
-          DaiCarte(stato.carte, caso);
-        }
-        const Giocatore chi = pc ? Giocatore::PC : Giocatore::Utente;
+      Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
+      mano.DaiCarte(caso);
+      mano.DaiCarteTerra(caso);
+      GiocaMano(mano, caso, [&](const Mano& m) {
         const auto inizio = std::chrono::steady_clock::now();
         const double inizioCPU = MsCPU();
-        const Scelta s = ScegliEsperto(VistaDi(stato, chi), caso);
+        const Scelta s = ScegliEsperto(VistaDi(m, m.Turno()), caso);
         peggioreCPU = std::max(peggioreCPU, MsCPU() - inizioCPU);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
@@ -87,9 +84,8 @@ void PartiteIntere(benchmark::State& state) {
         peggiore = std::max(peggiore, ms);
         totale += ms;
         ++mosse;
-        ApplicaGiocata(stato, s.carta, s.presa, chi);
-        pc = !pc;
-      }
+        return s;
+      });
     }
   }
   state.counters["peggiore_ms"] = peggiore;

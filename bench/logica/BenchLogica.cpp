@@ -55,13 +55,9 @@ struct Contatore {
 void RicostruzioneListe(benchmark::State& state) {
   Carte carte;
   prova::Metti(carte, kTerraPeggiore, Terra);
-  Combinazioni comb;
-  CalcolaCombinazioni(carte, comb);
+  const InsiemeCarte terra = carte.Insieme(Terra);
   Contatore conta(state);
-  for (auto _ : state) {
-    CalcolaCombinazioni(carte, comb);
-    benchmark::DoNotOptimize(comb.n);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(CalcolaCombinazioni(terra));
 }
 BENCHMARK(RicostruzioneListe);
 
@@ -70,7 +66,8 @@ void TurnoComputer(benchmark::State& state) {
   prova::Metti(carte, kTerraTurno, Terra);
   prova::Metti(carte, kManoTurno, ManoPC);
   Contatore conta(state);
-  for (auto _ : state) benchmark::DoNotOptimize(SceltaComputer(carte));
+  const InsiemeCarte mano = carte.Insieme(ManoPC), terra = carte.Insieme(Terra);
+  for (auto _ : state) benchmark::DoNotOptimize(SceltaComputer(mano, terra));
 }
 BENCHMARK(TurnoComputer);
 

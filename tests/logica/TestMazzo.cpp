@@ -4,6 +4,7 @@
 
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
+#include "rules/Mano.h"
 
 namespace quintello {
 namespace {
@@ -25,7 +26,7 @@ TEST(CodiceCarta, BothWaysAndDamagedCodesInsideTheTable) {
   EXPECT_EQ(carte.Conta(PresaUtente), 0);
 }
 
-TEST(Mazziere, DrawIsFairAndPassingAlternates) {
+TEST(Mazziere, DrawIsFair) {
   Generatore caso(7);
   int uno = 0;
   constexpr int kEstrazioni = 20000;
@@ -35,41 +36,42 @@ TEST(Mazziere, DrawIsFairAndPassingAlternates) {
     uno += m;
   }
   EXPECT_NEAR(uno, kEstrazioni / 2, kEstrazioni / 20);
-  EXPECT_EQ(CambiaMazziere(1), 0);
-  EXPECT_EQ(CambiaMazziere(0), 1);
-  EXPECT_EQ(CambiaMazziere(5), 1);
 }
 
 TEST(Mazzo, OpeningDealThenSixDealsEmptyTheDeck) {
   Generatore caso(3);
-  Carte carte;
-  AzzeraMazzo(carte);
-  DaiCarte(carte, caso);
-  DaiCarteTerra(carte, caso);
-  EXPECT_EQ(carte.Conta(ManoPC), 3);
-  EXPECT_EQ(carte.Conta(ManoUtente), 3);
-  EXPECT_EQ(carte.Conta(Terra), 4);
-  EXPECT_EQ(carte.Conta(Mazzo), 30);
+  Mano mano(Giocatore::Utente);
+  mano.DaiCarte(caso);
+  mano.DaiCarteTerra(caso);
+  const auto conta = [&] {
+    return std::array{mano.CarteIn(Giocatore::PC).Quante(), mano.CarteIn(Giocatore::Utente).Quante(),
+                      mano.Terra().Quante(), mano.Mazzo().Quante()};
+  };
+  EXPECT_EQ(conta(), (std::array{3, 3, 4, 30}));
+  EXPECT_EQ(mano.Turno(), Giocatore::PC) << "the side that does not deal opens";
   for (int giro = 0; giro < 5; ++giro) {
-    carte.PerOgniCarta([&](Carta c, int16_t l) {
-      if (l == ManoPC || l == ManoUtente) carte[c] = PresaPC;
-    });
-    DaiCarte(carte, caso);
-    EXPECT_EQ(carte.Conta(ManoPC), 3);
-    EXPECT_EQ(carte.Conta(ManoUtente), 3);
+    EXPECT_FALSE(mano.DaDare());
+    mano.ImpostaCarte(Giocatore::PC, {});
+    mano.ImpostaCarte(Giocatore::Utente, {});
+    ASSERT_TRUE(mano.DaDare());
+    mano.DaiCarte(caso);
+    EXPECT_EQ(conta(), (std::array{3, 3, 4, 24 - 6 * giro}));
   }
-  EXPECT_EQ(carte.Conta(Mazzo), 0);
+  EXPECT_FALSE(mano.Finita());
+  mano.ImpostaCarte(Giocatore::PC, {});
+  mano.ImpostaCarte(Giocatore::Utente, {});
+  EXPECT_TRUE(mano.Finita());
 }
 
 TEST(Mazzo, AnEmptyDeckDrawsNothingInsteadOfWaiting) {
   Generatore caso(5);
-  Carte carte;
-  carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaPC; });
-  carte(2, Spade) = Mazzo;
-  DaiCarte(carte, caso);
-  EXPECT_EQ(carte.Conta(ManoPC), 1);
-  EXPECT_EQ(carte.Conta(ManoUtente), 0);
-  EXPECT_FALSE(PescaCarta(carte, caso, Terra));
+  Mano mano;
+  mano.ImpostaMazzo(prova::Insieme("2s"));
+  mano.DaiCarte(caso);
+  EXPECT_EQ(mano.CarteIn(Giocatore::PC), prova::Insieme("2s"));
+  EXPECT_TRUE(mano.CarteIn(Giocatore::Utente).Vuoto());
+  InsiemeCarte vuoto;
+  EXPECT_FALSE(PescaCarta(vuoto, caso));
 }
 
 }  // namespace

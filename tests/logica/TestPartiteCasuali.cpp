@@ -49,12 +49,12 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     if (g.Azioni().procedi) g.procedi_Click();
     const StatoPartita prima = g.Stato();
     Generatore caso(seme);  // the hint's draws start from the game's seed
-    const Scelta attesa = SuggerimentoUtente(prima, caso);
+    const Scelta attesa = ScegliEsperto(VistaDi(g.ManoInCorso(), Giocatore::Utente), caso);
     g.suggerimento_Click();
     const StatoPartita& dopo = g.Stato();
     ASSERT_GE(dopo.cartaselezionata, 0);
     EXPECT_EQ(dopo.SlotUtente(dopo.cartaselezionata), attesa.carta) << "seme " << seme;
-    EXPECT_EQ(dopo.presautente, attesa.presa) << "seme " << seme;
+    EXPECT_EQ(dopo.presautente, attesa.presa.Codici()) << "seme " << seme;
     EXPECT_EQ(dopo.carte, prima.carte);
     cicli += dopo.indicepresa > 1;
     g.giocatautente_Click();  // in the pause the hint does nothing, nor a place that is none

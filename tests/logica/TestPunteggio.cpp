@@ -5,7 +5,6 @@
 #include "MettiCarte.h"
 #include "scoring/ContaPunti.h"
 #include "scoring/FineMano.h"
-#include "scoring/Obiettivo.h"
 
 namespace quintello {
 namespace {
@@ -13,7 +12,7 @@ namespace {
 using prova::Metti;
 
 // A finished hand: the listed cards to the computer, all others to the user.
-Carte Mano(std::string_view delPC, std::string_view scopePC = "",
+Carte Finita(std::string_view delPC, std::string_view scopePC = "",
            std::string_view scopeUtente = "") {
   Carte carte;
   carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaUtente; });
@@ -36,7 +35,7 @@ TEST(ContaPunti, EachKindOfPoint) {
   Metti(manca, "1b", ScopaPC);
   const Caso casi[] = {
       // 22 cards with 6 coins, the settebello and two sweeps to the computer.
-      {Mano("1o 2o 3o 4o 5o 7o 1s 2s 3s 4s 5s 6s 8s 9s 1c 2c 3c 4c 5c 6c", "0s 8c"),
+      {Finita("1o 2o 3o 4o 5o 7o 1s 2s 3s 4s 5s 6s 8s 9s 1c 2c 3c 4c 5c 6c", "0s 8c"),
        {22, 18},
        {6, 4},
        {2, 0},
@@ -44,7 +43,7 @@ TEST(ContaPunti, EachKindOfPoint) {
        {57, 81},
        {5, 1}},
       // 20 cards and 5 coins each: neither scores.
-      {Mano("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b"),
+      {Finita("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b"),
        {20, 20},
        {5, 5},
        {0, 0},
@@ -53,22 +52,21 @@ TEST(ContaPunti, EachKindOfPoint) {
        {0, 2}},
       {soloSette, {4, 0}, {1, 0}, {0, 0}, 1, {84, 0}, {4, 0}},
       {manca, {4, 3}, {1, 1}, {1, 0}, 2, {64, 63}, {3, 1}},
-      {Mano("", "", "4b"), {0, 40}, {0, 10}, {0, 1}, 2, {0, 84}, {0, 5}},
+      {Finita("", "", "4b"), {0, 40}, {0, 10}, {0, 1}, 2, {0, 84}, {0, 5}},
       {Carte{}, {0, 0}, {0, 0}, {0, 0}, 0, {0, 0}, {0, 0}},  // nothing taken yet
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(prova::Codici(c.carte, PresaPC));
-    EXPECT_EQ(ContaCartePC(c.carte), c.carte_[0]);
-    EXPECT_EQ(ContaCarteUtente(c.carte), c.carte_[1]);
-    EXPECT_EQ(ContaOriPC(c.carte), c.ori[0]);
-    EXPECT_EQ(ContaOriUtente(c.carte), c.ori[1]);
-    EXPECT_EQ(ContaScopePC(c.carte), c.scope[0]);
-    EXPECT_EQ(ContaScopeUtente(c.carte), c.scope[1]);
-    EXPECT_EQ(SetteDenari(c.carte), c.settebello);
-    EXPECT_EQ(PrimieraPC(c.carte), c.primiera[0]);
-    EXPECT_EQ(PrimieraUtente(c.carte), c.primiera[1]);
-    EXPECT_EQ(PuntiDellaMano(c.carte).pc, c.punti[0]);
-    EXPECT_EQ(PuntiDellaMano(c.carte).utente, c.punti[1]);
+    const Mano mano = Mano::DaLuoghi(c.carte, Giocatore::PC, Giocatore::PC, Giocatore::PC);
+    for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
+      const int i = Indice(chi);
+      EXPECT_EQ(ContaCarte(mano, chi), c.carte_[i]);
+      EXPECT_EQ(ContaOri(mano, chi), c.ori[i]);
+      EXPECT_EQ(ContaScope(mano, chi), c.scope[i]);
+      EXPECT_EQ(PrimieraDi(mano, chi), c.primiera[i]);
+      EXPECT_EQ(PuntiDellaMano(mano).Di(chi), c.punti[i]);
+    }
+    EXPECT_EQ(SetteDenari(mano), c.settebello);
   }
 }
 
@@ -89,25 +87,21 @@ TEST(FineMano, TableToTheLastCapturerThenTheCountAndTheDecision) {
   };
   for (const Caso& c : casi) {
     StatoPartita stato;
-    stato.carte = Mano("1s 2s 3s 4s 5s 6s 8s 9s");
+    stato.carte = Finita("1s 2s 3s 4s 5s 6s 8s 9s");
     Metti(stato.carte, "1o 0b", Terra);
     stato.ultimapresa = c.ultimapresa;
     stato.puntivittoria = c.puntivittoria;
     stato.punteggiopc = c.pc;
     stato.punteggiouser = c.utente;
-    const FineDellaMano fine = FineMano(stato);
-    EXPECT_EQ(stato.carte.Conta(Terra), 0);
-    EXPECT_EQ(stato.carte(1, Denari), c.ultimapresa ? PresaUtente : PresaPC);
+    Mano mano = Mano::DaLuoghi(stato.carte, Giocatore::PC, stato.UltimaPresa(), Giocatore::PC);
+    const FineDellaMano fine = FineMano(mano, stato);
+    const Carte dopo = mano.Luoghi();
+    EXPECT_EQ(dopo.Conta(Terra), 0);
+    EXPECT_EQ(dopo(1, Denari), c.ultimapresa ? PresaUtente : PresaPC);
     EXPECT_EQ(stato.punteggiopc, c.pcDopo);
     EXPECT_EQ(stato.punteggiouser, c.utenteDopo);
     EXPECT_EQ(fine.esito, c.esito) << c.pc << "-" << c.utente << " a " << c.puntivittoria;
   }
-}
-
-TEST(Obiettivo, TheOneItemThatNamesTheTarget) {
-  EXPECT_EQ(SpunteObiettivo(7), (std::array<bool, kObiettivi>{true, false, false, false}));
-  EXPECT_EQ(SpunteObiettivo(21), (std::array<bool, kObiettivi>{false, false, false, true}));
-  EXPECT_EQ(SpunteObiettivo(12), (std::array<bool, kObiettivi>{}));
 }
 
 }  // namespace

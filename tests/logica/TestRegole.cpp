@@ -8,7 +8,7 @@
 
 #include "MettiCarte.h"
 #include "rules/Combinazioni.h"
-#include "rules/Giocata.h"
+#include "rules/Mano.h"
 #include "rules/OrdinamentoScambi.h"
 #include "rules/ProponiPresa.h"
 #include "rules/SceltaComputer.h"
@@ -17,11 +17,15 @@ namespace quintello {
 namespace {
 
 using prova::Codici;
+using prova::Insieme;
 using prova::Metti;
 using Voci = std::vector<std::string>;
 
-Voci Lista(const Combinazioni& comb, int somma) {
-  return {comb.liste[somma].begin() + 1, comb.liste[somma].begin() + 1 + comb.n[somma]};
+template <typename Lista>
+Voci Testi(const Lista& lista) {
+  Voci voci;
+  for (InsiemeCarte presa : lista) voci.push_back(presa.Codici());
+  return voci;
 }
 
 // An independent enumeration: every non-empty subset as an increasing index
@@ -54,7 +58,6 @@ TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
   std::vector<Carta> mazzo;
   for (int16_t v = 1; v <= kValori; ++v)
     for (int16_t s = 1; s <= kSemi; ++s) mazzo.push_back({v, s});
-  Combinazioni comb;  // reused, so leftovers of a larger table would show
   for (int prova = 0; prova < 300; ++prova) {
     std::shuffle(mazzo.begin(), mazzo.end(), caso);
     const int quante = static_cast<int>(caso() % (kCarteTerraMassime + 1));
@@ -63,15 +66,21 @@ TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
     Voci terra;
     for (std::size_t k = 0; k < NumeroCodici(Codici(carte, Terra)); ++k)
       terra.emplace_back(CodiceN(Codici(carte, Terra), k));
-    CalcolaCombinazioni(carte, comb);
+    const Combinazioni comb = CalcolaCombinazioni(carte.Insieme(Terra));
     const auto attese = ForzaBruta(terra);
-    for (int s = 1; s <= kSommaMassima; ++s) ASSERT_EQ(Lista(comb, s), attese[s]) << "somma " << s;
+    for (int s = 1; s <= kSommaMassima; ++s)
+      ASSERT_EQ(Testi(comb.liste[s]), attese[s]) << "somma " << s;
 
     for (int v = 1; v <= kValori; ++v) {
-      CombinazioniObbligate(carte, comb, v);
-      const Voci unaVolta = Lista(comb, v);
-      CombinazioniObbligate(carte, comb, v);
-      ASSERT_EQ(Lista(comb, v), unaVolta) << "forcing twice is forcing once";
+      ElencoPrese lista;
+      for (InsiemeCarte presa : comb.liste[v]) lista.Aggiungi(presa);
+      CombinazioniObbligate(carte.Insieme(Terra), lista, v);
+      const Voci unaVolta = Testi(lista);
+      CombinazioniObbligate(carte.Insieme(Terra), lista, v);
+      ASSERT_EQ(Testi(lista), unaVolta) << "forcing twice is forcing once";
+      ElencoPrese prese;
+      PreseDi(carte.Insieme(Terra), v, prese);
+      ASSERT_EQ(Testi(prese), unaVolta) << "the captures offered are the forced list";
       Voci stessoValore;
       for (const std::string& c : terra)
         if (LeggiCarta(c).valore == v) stessoValore.push_back(c);
@@ -104,16 +113,14 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
       {"3o 4c", -1, 0, 1, "", 0},
   };
   for (const Caso& c : casi) {
-    Carte carte;
-    Metti(carte, c.terra, Terra);
-    const Proposta p = ProponiPresa(carte, c.valore, c.indice);
+    const Proposta p = ProponiPresa(Insieme(c.terra), c.valore, c.indice);
     EXPECT_EQ(p.indicepresa, c.dopo) << c.terra << " / " << c.valore << " click " << c.indice;
-    EXPECT_EQ(p.presa, c.presa) << c.terra << " / " << c.valore << " click " << c.indice;
+    EXPECT_EQ(p.presa.Codici(), c.presa) << c.terra << " / " << c.valore << " click " << c.indice;
     EXPECT_EQ(p.totale, c.totale) << c.terra << " / " << c.valore;
   }
 }
 
-TEST(ApplicaGiocata, LaysCapturesAndSweeps) {
+TEST(Mano, LaysCapturesSweepsAndTakesBack) {
   struct Caso {
     const char* terra;
     const char* carta;
@@ -122,29 +129,40 @@ TEST(ApplicaGiocata, LaysCapturesAndSweeps) {
     const char* terraDopo;
     const char* pila;  // the player's captured pile, sweep card apart
     int16_t scopa;     // the played card's location when it swept, else 0
-    int16_t ultimapresa;
+    Giocatore ultimaPresa;
   };
   const Caso casi[] = {
-      {"1o 3c", "6b", "", Giocatore::Utente, "1o3c6b", "", 0, 9},
-      {"1o 3c 6s", "4b", "1o3c", Giocatore::Utente, "6s", "1o3c4b", 0, 1},
-      {"1o 3c 6s", "4b", "1o3c", Giocatore::PC, "6s", "1o3c4b", 0, 0},
-      {"2c 5s", "7o", "2c5s", Giocatore::Utente, "", "2c5s", ScopaUtente, 1},
-      {"2c 5s", "7o", "2c5s", Giocatore::PC, "", "2c5s", ScopaPC, 0},
+      {"1o 3c", "6b", "", Giocatore::Utente, "1o3c6b", "", 0, Giocatore::Utente},
+      {"1o 3c", "6b", "", Giocatore::PC, "1o3c6b", "", 0, Giocatore::Utente},
+      {"1o 3c 6s", "4b", "1o3c", Giocatore::Utente, "6s", "1o3c4b", 0, Giocatore::Utente},
+      {"1o 3c 6s", "4b", "1o3c", Giocatore::PC, "6s", "1o3c4b", 0, Giocatore::PC},
+      {"2c 5s", "7o", "2c5s", Giocatore::Utente, "", "2c5s", ScopaUtente, Giocatore::Utente},
+      {"2c 5s", "7o", "2c5s", Giocatore::PC, "", "2c5s", ScopaPC, Giocatore::PC},
   };
   for (const Caso& c : casi) {
-    StatoPartita stato;
-    stato.ultimapresa = 9;
-    Metti(stato.carte, c.terra, Terra);
+    Carte carte;
+    Metti(carte, c.terra, Terra);
     const Carta carta = LeggiCarta(c.carta);
-    stato.carte[carta] = c.chi == Giocatore::Utente ? ManoUtente : ManoPC;
-    ApplicaGiocata(stato, carta, c.presa, c.chi);
+    carte[carta] = c.chi == Giocatore::Utente ? ManoUtente : ManoPC;
+    Metti(carte, "9o", ManoUtente);  // the other side holds a card: the turn passes
+    Metti(carte, "9s", ManoPC);
+    Mano mano = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::Utente, c.chi);
+    ASSERT_EQ(mano.Luoghi(), carte) << "the hand reads back the table it was made from";
+    const Mano prima = mano;
+    mano.Applica(c.chi, {carta, InsiemeCarte::DaCodici(c.presa)});
+    const Carte dopo = mano.Luoghi();
     const Luogo pila = c.chi == Giocatore::Utente ? PresaUtente : PresaPC;
-    EXPECT_EQ(Codici(stato.carte, Terra), c.terraDopo) << c.terra << " + " << c.carta;
-    EXPECT_EQ(Codici(stato.carte, pila), c.pila) << c.terra << " + " << c.carta;
+    EXPECT_EQ(Codici(dopo, Terra), c.terraDopo) << c.terra << " + " << c.carta;
+    EXPECT_EQ(Codici(dopo, pila), c.pila) << c.terra << " + " << c.carta;
     const int16_t luogo = *c.presa ? pila : Terra;
-    EXPECT_EQ(stato.carte[carta], c.scopa != 0 ? c.scopa : luogo) << c.carta;
-    EXPECT_EQ(stato.carte.Conta(ScopaPC) + stato.carte.Conta(ScopaUtente), c.scopa != 0);
-    EXPECT_EQ(stato.ultimapresa, c.ultimapresa) << c.terra << " + " << c.carta;
+    EXPECT_EQ(dopo[carta], c.scopa != 0 ? c.scopa : luogo) << c.carta;
+    EXPECT_EQ(dopo.Conta(ScopaPC) + dopo.Conta(ScopaUtente), c.scopa != 0);
+    EXPECT_EQ(mano.UltimaPresa(), c.ultimaPresa) << c.terra << " + " << c.carta;
+    EXPECT_EQ(mano.Turno(), Altro(c.chi));
+    EXPECT_EQ(mano.Storia().back(), (Giocata{c.chi, {carta, InsiemeCarte::DaCodici(c.presa)}, c.scopa != 0,
+                                             Giocatore::Utente}));
+    mano.Annulla();
+    EXPECT_EQ(mano, prima) << c.terra << " + " << c.carta << " taken back";
   }
 }
 
@@ -199,13 +217,10 @@ TEST(SceltaComputer, CardAndCaptureByWeight) {
       {"1o 2s", "", "", ""},
   };
   for (const Caso& c : casi) {
-    Carte carte;
-    Metti(carte, c.terra, Terra);
-    Metti(carte, c.mano, ManoPC);
-    const std::optional<Scelta> scelta = SceltaComputer(carte);
+    const std::optional<Scelta> scelta = SceltaComputer(Insieme(c.mano), Insieme(c.terra));
     const std::string giocata = scelta ? CodiceCarta(scelta->carta) : "";
     EXPECT_EQ(giocata, c.carta) << c.terra << " / " << c.mano;
-    EXPECT_EQ(scelta ? scelta->presa : "", c.presa) << c.terra << " / " << c.mano;
+    EXPECT_EQ(scelta ? scelta->presa.Codici() : "", c.presa) << c.terra << " / " << c.mano;
   }
 }
 

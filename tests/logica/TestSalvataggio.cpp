@@ -132,11 +132,15 @@ TEST(Giocabile, RejectsDamagedPositions) {
   buona.RegistraManoUtente();
   buona.flag.procedi = false;
   buona.cartaselezionata = 1;
+  buona.presautente = "2o";
   ASSERT_TRUE(PartitaGiocabile(buona));
   const std::pair<const char*, std::function<void(StatoPartita&)>> guasti[] = {
       {"a third slot selected", [](StatoPartita& s) { s.cartaselezionata = 2; }},
       {"nothing selected in the user's turn", [](StatoPartita& s) { s.cartaselezionata = -1; }},
       {"slot -2", [](StatoPartita& s) { s.cartaselezionata = -2; }},
+      {"a proposal the card cannot take", [](StatoPartita& s) { s.presautente = "1o"; }},
+      {"a proposal from the computer's hand", [](StatoPartita& s) { s.presautente = "2s"; }},
+      {"no proposal for a card that must take", [](StatoPartita& s) { s.presautente = ""; }},
       // Six cards out of the deck, so that only the location is wrong.
       {"location 1", [](StatoPartita& s) { prova::Metti(s.carte, "4c 5c 6c 7c 8c 9c", Luogo{1}); }},
       {"location 9", [](StatoPartita& s) { prova::Metti(s.carte, "4c 5c 6c 7c 8c 9c", Luogo{9}); }},
@@ -244,8 +248,9 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
       {"lf.qnt", lf, "", buono},
       {"cr.qnt", cr, "", buono},
       {"spazi.qnt", Riga(8, dieciMega + FormatoIntero(gioco.Stato().indicepresa)), "", buono},
-      // An odd capture text loads, cut at a mebibyte, and plays oddly.
-      {"testo.qnt", Riga(9, std::string(10 << 20, 'z')), "", Riga(9, std::string(1 << 20, 'z'))},
+      // In the user's turn the proposal is what the play takes: an odd one
+      // would move cards that are not on the table, so it is not loaded.
+      {"testo.qnt", Riga(9, std::string(10 << 20, 'z')), kFallito, ""},
       {"lunga.qnt", buono + dieciMega + "\n" + dieciMega, "", buono},  // only 77 lines are read
       {"massimo.qnt", Riga(11, "\t32767"), "", Riga(11, " 32767 ")},
       {"segno.qnt", Riga(11, "+5"), "", Riga(11, " 5 ")},

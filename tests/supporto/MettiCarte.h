@@ -18,6 +18,13 @@ inline void Metti(Carte& carte, std::string_view codici, Luogo luogo) {
   }
 }
 
+// The set of the cards of a blank-separated list of codes: Insieme("1o 3c").
+inline InsiemeCarte Insieme(std::string_view codici) {
+  Carte carte;
+  Metti(carte, codici, Terra);
+  return carte.Insieme(Terra);
+}
+
 // The codes of the cards at `luogo`, in card order, as one capture string.
 inline std::string Codici(const Carte& carte, Luogo luogo) {
   std::string codici;

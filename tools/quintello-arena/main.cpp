@@ -1,5 +1,5 @@
-// quintello-arena [--mani N] [--seme S] [--campioni N] [--smazzate N] FIRST SECOND
-// (the last two options set Esperto's search): plays N deals between two
+// quintello-arena [--mani N] [--seme S] [--campioni N] FIRST SECOND
+// (the last option sets Esperto's search): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
 // the second, the share of matches to 11 it wins and the time per move.
@@ -13,9 +13,6 @@
 #include <vector>
 
 #include "Giocatori.h"
-#include "engine/Mazzo.h"
-#include "engine/StatoPartita.h"
-#include "rules/Giocata.h"
 #include "scoring/ContaPunti.h"
 
 namespace quintello::arena {
@@ -52,53 +49,34 @@ uint64_t Mescola(uint64_t a, uint64_t b) {
   return g.Prossimo();
 }
 
-bool Legale(const Carte& carte, Giocatore posto, const Scelta& s) {
-  for (const Scelta& m : MosseLegali(carte, posto))
-    if (m == s) return true;
-  return false;
-}
-
 // One whole hand: `aPC` plays the computer's seat. The deal comes from
 // `semeMazzo` alone, so both replays of a deal see the same cards.
-PuntiMano GiocaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bool utenteDa,
-                    uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente) {
-  StatoPartita stato;
+PuntiMano GiocaUnaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bool utenteDa,
+                       uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente) {
+  const Giocatore mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC;
+  Mano mano(mazziere, mazziere);
   Generatore mazzo(semeMazzo);
   Generatore casoPC(semeGiocatorePC), casoUtente(semeGiocatoreUtente);
-  DaiCarte(stato.carte, mazzo);
-  DaiCarteTerra(stato.carte, mazzo);
-  stato.mazziere = utenteDa ? 1 : 0;
-  stato.ultimapresa = stato.mazziere;
-  Giocatore turno = utenteDa ? Giocatore::PC : Giocatore::Utente;
-  for (;;) {
-    if (stato.carte.Conta(ManoPC) + stato.carte.Conta(ManoUtente) == 0) {
-      if (stato.carte.Conta(Mazzo) == 0) break;
-      DaiCarte(stato.carte, mazzo);
-    }
-    const bool pc = turno == Giocatore::PC;
+  mano.DaiCarte(mazzo);
+  mano.DaiCarteTerra(mazzo);
+  GiocaMano(mano, mazzo, [&](const Mano& m) {
+    const bool pc = m.Turno() == Giocatore::PC;
     Giocatore_& g = pc ? aPC : aUtente;
-    const Contesto contesto{.mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC,
-                            .ultimaPresa = stato.ultimapresa ? Giocatore::Utente : Giocatore::PC};
     const auto inizio = std::chrono::steady_clock::now();
     const double inizioCPU = MsCPU();
-    const Scelta s = g.strategia(stato.carte, turno, contesto, pc ? casoPC : casoUtente);
+    const Scelta s = g.strategia(m, pc ? casoPC : casoUtente);
     g.tempi.Aggiungi(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
             .count(),
         MsCPU() - inizioCPU);
-    if (!Legale(stato.carte, turno, s)) {
+    if (!m.Legale(m.Turno(), s)) {
       std::fprintf(stderr, "%s played an illegal move: %s %s\n", g.nome.c_str(),
-                   CodiceCarta(s.carta).c_str(), s.presa.c_str());
+                   CodiceCarta(s.carta).c_str(), s.presa.Codici().c_str());
       std::exit(1);
     }
-    ApplicaGiocata(stato, s.carta, s.presa, turno);
-    turno = pc ? Giocatore::Utente : Giocatore::PC;
-  }
-  const int16_t pila = stato.ultimapresa ? PresaUtente : PresaPC;
-  for (int v = 1; v <= kValori; ++v)
-    for (int seme = 1; seme <= kSemi; ++seme)
-      if (stato.carte(v, seme) == Terra) stato.carte(v, seme) = pila;
-  return PuntiDellaMano(stato.carte);
+    return s;
+  });
+  return PuntiDellaMano(mano);
 }
 
 // Matches to 11 over consecutive hands, with tie-break hands; an unfinished
@@ -119,8 +97,7 @@ struct Partite {
 
 int Uso() {
   std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--smazzate N] PRIMO "
-               "SECONDO\n"
+               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] PRIMO SECONDO\n"
                "giocatori: classico, esperto, avido, casuale\n");
   return 2;
 }
@@ -137,7 +114,7 @@ int main(int argc, char** argv) {
   ParametriEsperto parametri;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if ((a == "--mani" || a == "--seme" || a == "--campioni" || a == "--smazzate") &&
+    if ((a == "--mani" || a == "--seme" || a == "--campioni") &&
         i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
@@ -145,7 +122,6 @@ int main(int argc, char** argv) {
       if (a == "--mani") mani = static_cast<long>(n);
       if (a == "--seme") seme = n;
       if (a == "--campioni") parametri.campioni = static_cast<int>(n);
-      if (a == "--smazzate") parametri.smazzate = static_cast<int>(n);
     } else {
       nomi.push_back(a);
     }
@@ -167,8 +143,8 @@ int main(int argc, char** argv) {
     const uint64_t semePrimo = Mescola(seme, 2 * d + 1);
     const uint64_t semeSecondo = Mescola(semePrimo, 1);
     const bool utenteDa = d % 2 == 1;
-    const PuntiMano a = GiocaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo);
-    const PuntiMano b = GiocaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo);
+    const PuntiMano a = GiocaUnaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo);
+    const PuntiMano b = GiocaUnaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo);
     partite[0].Mano(a.pc, a.utente);
     partite[1].Mano(b.utente, b.pc);
     const double x = ((a.pc - a.utente) + (b.utente - b.pc)) / 2.0;

@@ -1,0 +1,21 @@
+// What a hand is worth to one side once a deal has been played out: the
+// exact count when the hand is over, an estimate while the deck holds cards.
+// The search calls it at the end of each deal it reads.
+#pragma once
+
+#include "engine/Giocatore.h"
+#include "rules/Mano.h"
+
+namespace quintello {
+
+// `io`'s expected points minus the other side's for a hand whose deal is
+// over while the deck still holds cards. Each term counts once: fitted
+// against how 6,000 hands of Esperto against itself ended, their weights
+// came out between 0.8 and 1.1.
+double Stima(const Mano& mano, Giocatore io);
+
+// `io`'s points minus the other side's: the real count when the hand is
+// over (the table to the last capturer), otherwise the estimate.
+double Valuta(const Mano& mano, Giocatore io);
+
+}  // namespace quintello

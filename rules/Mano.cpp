@@ -1,0 +1,122 @@
+#include "rules/Mano.h"
+
+#include <cassert>
+
+#include "engine/Mazzo.h"
+
+namespace quintello {
+
+namespace {
+
+Luogo LuogoMano(Giocatore chi) {
+  return chi == Giocatore::PC ? ManoPC : ManoUtente;
+}
+Luogo LuogoPresa(Giocatore chi) {
+  return chi == Giocatore::PC ? PresaPC : PresaUtente;
+}
+Luogo LuogoScopa(Giocatore chi) {
+  return chi == Giocatore::PC ? ScopaPC : ScopaUtente;
+}
+
+}  // namespace
+
+Mano::Mano(Giocatore mazziere, Giocatore ultimaPresa)
+    : mazziere_(mazziere), ultimaPresa_(ultimaPresa), turno_(Altro(mazziere)) {}
+
+Mano Mano::DaLuoghi(const Carte& carte, Giocatore mazziere, Giocatore ultimaPresa,
+                    Giocatore turno) {
+  Mano m(mazziere, ultimaPresa);
+  m.turno_ = turno;
+  for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
+    const int i = Indice(chi);
+    m.mani_[i] = carte.Insieme(LuogoMano(chi));
+    m.scope_[i] = carte.Insieme(LuogoScopa(chi));
+    m.prese_[i] = carte.Insieme(LuogoPresa(chi)) | m.scope_[i];
+  }
+  m.terra_ = carte.Insieme(quintello::Terra);
+  m.mazzo_ = carte.Insieme(quintello::Mazzo);
+  return m;
+}
+
+Carte Mano::Luoghi() const {
+  Carte carte;
+  for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
+    const int i = Indice(chi);
+    for (Carta c : mani_[i]) carte[c] = LuogoMano(chi);
+    for (Carta c : prese_[i]) carte[c] = LuogoPresa(chi);
+    for (Carta c : scope_[i]) carte[c] = LuogoScopa(chi);
+  }
+  for (Carta c : terra_) carte[c] = quintello::Terra;
+  return carte;
+}
+
+void Mano::DaiCarte(Generatore& caso) {
+  for (Giocatore chi : {Giocatore::PC, Giocatore::Utente})
+    for (int i = 0; i < kCarteMano; ++i)
+      if (const auto carta = PescaCarta(mazzo_, caso)) mani_[Indice(chi)] |= *carta;
+  turno_ = Altro(mazziere_);
+}
+
+void Mano::DaiCarteTerra(Generatore& caso) {
+  for (int i = 0; i < kCarteTerraIniziali; ++i)
+    if (const auto carta = PescaCarta(mazzo_, caso)) terra_ |= *carta;
+}
+
+std::vector<Scelta> Mano::MosseLegali(Giocatore chi) const {
+  std::vector<Scelta> mosse;
+  PerOgniMossa(chi, [&](const Scelta& s) {
+    mosse.push_back(s);
+    return true;
+  });
+  return mosse;
+}
+
+bool Mano::Legale(Giocatore chi, const Scelta& scelta) const {
+  bool legale = false;
+  PerOgniMossa(chi, [&](const Scelta& s) {
+    legale = s == scelta;
+    return !legale;
+  });
+  return legale;
+}
+
+void Mano::Applica(Giocatore chi, const Scelta& scelta) {
+  const int i = Indice(chi);
+  Giocata giocata{chi, scelta, false, ultimaPresa_};
+  mani_[i] -= scelta.carta;
+  if (scelta.presa.Vuoto()) {
+    terra_ |= scelta.carta;
+  } else {
+    terra_ -= scelta.presa;
+    prese_[i] |= scelta.presa | scelta.carta;
+    ultimaPresa_ = chi;
+    giocata.scopa = terra_.Vuoto();
+    if (giocata.scopa) scope_[i] |= scelta.carta;
+  }
+  storia_.push_back(giocata);
+  if (!mani_[Indice(Altro(chi))].Vuoto()) turno_ = Altro(chi);
+}
+
+void Mano::Annulla() {
+  assert(!storia_.empty());
+  const Giocata g = storia_.back();
+  storia_.pop_back();
+  const int i = Indice(g.chi);
+  mani_[i] |= g.scelta.carta;
+  if (g.scelta.presa.Vuoto()) {
+    terra_ -= g.scelta.carta;
+  } else {
+    terra_ |= g.scelta.presa;
+    prese_[i] -= g.scelta.presa | g.scelta.carta;
+    scope_[i] -= g.scelta.carta;
+  }
+  ultimaPresa_ = g.ultimaPresaPrima;
+  turno_ = g.chi;
+}
+
+void Mano::TerraAllUltimaPresa() {
+  prese_[Indice(ultimaPresa_)] = PreseFinali(ultimaPresa_);
+  terra_ = {};
+}
+
+}  // namespace quintello
