@@ -1,5 +1,7 @@
 // The back: a blue lattice on cream, laid out around the card's centre so that a half turn
 // leaves it unchanged and nothing shows which card lies beneath.
+#include "Dorso.h"
+
 #include <QLineF>
 #include <QPainter>
 #include <QtMath>

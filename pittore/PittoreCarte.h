@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 
+#include "Dorso.h"
 #include "engine/Carta.h"
 
 class QPainter;
@@ -16,7 +17,6 @@ inline constexpr QSize kDimensioneCarta{74, 130};
 // Paints a face (Carta::valida) in logical coordinates over kDimensioneCarta; anything else
 // paints nothing.
 void DisegnaFaccia(QPainter& p, Carta carta);
-void DisegnaDorso(QPainter& p);  // the back (picture named "vuota")
 
 // Renders a face or, for Carta{} (0, 0), the back, at the given device pixel ratio: the QImage
 // has size kDimensioneCarta * dpr (rounded) and devicePixelRatio set to dpr, transparent outside

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
@@ -19,9 +18,9 @@
 #include "ui/Accessibilita.h"
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
-#include "ui/Descrizioni.h"
 #include "ui/DialogoFile.h"
 #include "ui/Disposizione.h"
+#include "ui/GuidaFuoco.h"
 #include "ui/LaunchBrowser.h"
 #include "ui/MsgBox.h"
 #include "ui/PostoCarta.h"
@@ -50,7 +49,6 @@ const QString kAccessibileGioca = QStringLiteral("Ok, gioca la carta scelta");
 const QString kAccessibileProcedi = QStringLiteral("Ok, continua");
 const std::array kAccessibileDonazione{QStringLiteral("Fai una donazione, in alto"),
                                        QStringLiteral("Fai una donazione, in basso")};
-const QString kDescrizioneNonSelezionata = QString::fromLatin1(kNonSelezionata);
 
 constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
 constexpr qreal kPassoCarattere = 0.5;
@@ -91,11 +89,6 @@ void ColoraSfondo(QWidget* widget, QColor colore) {
   widget->setAutoFillBackground(true);
 }
 
-// Qt tells assistive technology of every setting, changed or not: only a real change is told.
-void Descrivi(QWidget* widget, const QString& descrizione) {
-  if (widget->accessibleDescription() != descrizione) widget->setAccessibleDescription(descrizione);
-}
-
 template <std::size_t N>
 void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta carta) {
   if (indice >= static_cast<int>(N)) return;  // more cards than places: never out of range
@@ -110,29 +103,30 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
   InstallaAccessibilita();
   setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
   ColoraSfondo(this, palette().color(QPalette::Button));
-  createControls();
-  createMenus();
-  createStatusBar();
-  PreparaFuoco();
-  fixSize();
+  CreaControlli();
+  CreaMenu();
+  CreaStatusBar();
+  guida_ = std::make_unique<GuidaFuoco>(
+      *this, GuidaFuoco::Controlli{user_, terra_, giocatautente_, procedi_, donazioni_});
+  FissaDimensioni();
   // Placed before the start-up, so its first box shows over where the window will be.
-  centerOnScreen();
+  CentraSulloSchermo();
   gioco_ = std::make_unique<Gioco>(*this, seme ? *seme : Generatore::SemeCasuale());
   gioco_->Form_Load();
 }
 
 FinestraPrincipale::~FinestraPrincipale() = default;
 
-void FinestraPrincipale::createControls() {
+void FinestraPrincipale::CreaControlli() {
   auto* area = new QWidget(this);
   area->setFixedSize(kAreaControlli.size());
   setCentralWidget(area);
-  createTable(area);
-  createHands(area);
-  createButtons(area);
+  CreaTavolo(area);
+  CreaMani(area);
+  CreaBottoni(area);
 }
 
-void FinestraPrincipale::createTable(QWidget* area) {
+void FinestraPrincipale::CreaTavolo(QWidget* area) {
   auto* frame = new QFrame(area);
   frame->setObjectName(QStringLiteral("Frame1"));
   frame->setFrameShape(QFrame::NoFrame);
@@ -148,25 +142,26 @@ void FinestraPrincipale::createTable(QWidget* area) {
   }
 }
 
-void FinestraPrincipale::createHands(QWidget* area) {
+void FinestraPrincipale::CreaMani(QWidget* area) {
   for (int i = 0; i < kPostiMano; ++i) {
     pc_[i] = NuovoPosto(area, Indicizzato("pc", i), InFila(kPrimoPC, i));
   }
   for (int i = 0; i < kPostiMano; ++i) {
     user_[i] = NuovoPosto(area, Indicizzato("user", i), InFila(kPrimoUser, i));
-    connect(user_[i], &PostoCarta::cliccato, this, [this, i] { ClickUser(i); });
+    connect(user_[i], &PostoCarta::cliccato, this, [this, i] { CliccaUser(i); });
   }
   for (int i = 0; i < kPostiMano; ++i) {
     shape2_[i] = NuovaCornice(area, kRosso, Indicizzato("Shape2", i), InFila(kPrimaShape2, i));
   }
 }
 
-void FinestraPrincipale::createButtons(QWidget* area) {
-  QPushButton* command1 = NuovoBottone(area, "Command1", kDonazione, kCommand1);
-  QPushButton* command2 = NuovoBottone(area, "Command2", kDonazione, kCommand2);
-  for (QPushButton* donazione : {command1, command2}) {
-    donazione->setStyleSheet(StileDonazione());
-    AdattaCarattere(donazione);
+void FinestraPrincipale::CreaBottoni(QWidget* area) {
+  donazioni_ = {NuovoBottone(area, "Command1", kDonazione, kCommand1),
+                NuovoBottone(area, "Command2", kDonazione, kCommand2)};
+  for (std::size_t d = 0; d < donazioni_.size(); ++d) {
+    donazioni_[d]->setStyleSheet(StileDonazione());
+    AdattaCarattere(donazioni_[d]);
+    donazioni_[d]->setAccessibleName(kAccessibileDonazione[d]);
   }
   giocatautente_ = NuovoBottone(area, "giocatautente", kTestoOk, kBottoneOk);
   giocatautente_->setAccessibleName(kAccessibileGioca);
@@ -174,7 +169,7 @@ void FinestraPrincipale::createButtons(QWidget* area) {
   procedi_->setAccessibleName(kAccessibileProcedi);
 }
 
-void FinestraPrincipale::createMenus() {
+void FinestraPrincipale::CreaMenu() {
   // In the window on every desktop, so the client area keeps its size.
   menuBar()->setNativeMenuBar(false);
 
@@ -219,7 +214,7 @@ void FinestraPrincipale::createMenus() {
   suggerimento->setShortcut(QKeySequence(Qt::Key_S));
 }
 
-void FinestraPrincipale::createStatusBar() {
+void FinestraPrincipale::CreaStatusBar() {
   QStatusBar* barra = statusBar();
   barra->setSizeGripEnabled(false);
   barra->setFixedHeight(kStatusBar.height());
@@ -232,12 +227,12 @@ void FinestraPrincipale::createStatusBar() {
   barra->addWidget(status_, 1);
 }
 
-void FinestraPrincipale::fixSize() {
+void FinestraPrincipale::FissaDimensioni() {
   setFixedSize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
 }
 
 PostoCarta* FinestraPrincipale::NuovoPosto(QWidget* padre, const QString& nome, QPoint dove) {
-  auto* posto = new PostoCarta(cards_, padre);
+  auto* posto = new PostoCarta(immagini_, padre);
   posto->setObjectName(nome);
   posto->setGeometry(QRect(dove, kPosto));
   return posto;
@@ -255,7 +250,7 @@ QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const char* nome, c
                                               QRect dove) {
   auto* bottone = new QPushButton(testo, area);
   bottone->setObjectName(QString::fromLatin1(nome));
-  const Handler click = Comandi().at(nome);
+  const Gestore click = Comandi().at(nome);
   bottone->setGeometry(dove);
   connect(bottone, &QPushButton::clicked, this, [this, click] { Inoltra(click); });
   return bottone;
@@ -264,19 +259,19 @@ QPushButton* FinestraPrincipale::NuovoBottone(QWidget* area, const char* nome, c
 QAction* FinestraPrincipale::NuovaVoce(QMenu* menu, const QString& testo, const char* nome) {
   QAction* azione = menu->addAction(testo);
   azione->setObjectName(QString::fromLatin1(nome));
-  const Handler click = Comandi().at(nome);
+  const Gestore click = Comandi().at(nome);
   connect(azione, &QAction::triggered, this, [this, click] { Inoltra(click); });
   return azione;
 }
 
-void FinestraPrincipale::centerOnScreen() {
+void FinestraPrincipale::CentraSulloSchermo() {
   // Before the first show the frame is unknown: the window's own size is close enough.
   QRect dove(QPoint(), frameGeometry().size());
   dove.moveCenter(screen()->availableGeometry().center());
   move(dove.topLeft());
 }
 
-void FinestraPrincipale::Inoltra(Handler click) {
+void FinestraPrincipale::Inoltra(Gestore click) {
   (gioco_.get()->*click)();
 }
 
@@ -291,12 +286,12 @@ void FinestraPrincipale::SincronizzaAvversario() {
     avversari_[a]->setChecked(a == static_cast<int>(gioco_->AvversarioScelto()));
 }
 
-void FinestraPrincipale::ClickUser(int indice) {
+void FinestraPrincipale::CliccaUser(int indice) {
   if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice])
     gioco_->user_Click(indice);
 }
 
-void FinestraPrincipale::ClickOk() {
+void FinestraPrincipale::CliccaOk() {
   // procedi lies over giocatautente: the one on top is the one the user sees.
   if (!procedi_->isHidden()) {
     procedi_->click();
@@ -310,9 +305,9 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* evento) {
   // A held key would play on by itself.
   const bool nuovo = !evento->isAutoRepeat();
   if (tasto >= Qt::Key_1 && tasto < Qt::Key_1 + kPostiMano) {
-    if (nuovo) ClickUser(tasto - Qt::Key_1);
+    if (nuovo) CliccaUser(tasto - Qt::Key_1);
   } else if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
-    if (nuovo) ClickOk();
+    if (nuovo) CliccaOk();
   } else {
     QMainWindow::keyPressEvent(evento);
   }
@@ -357,7 +352,7 @@ void FinestraPrincipale::MostraShape2(int posto, bool visibile) {
 
 void FinestraPrincipale::MostraBottone(Bottone bottone, bool visibile) {
   (bottone == Bottone::GiocaUtente ? giocatautente_ : procedi_)->setVisible(visibile);
-  SeguiBottone(bottone, visibile);
+  guida_->SeguiBottone(bottone, visibile);
 }
 
 void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
@@ -369,8 +364,7 @@ void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
 }
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
-  fraseUtente_.clear();  // a box between the two plays: the hand is over, the box tells it
-  RilasciaNome();
+  guida_->PrimaDelMessaggio();
   if (risposte.messaggio) return risposte.messaggio(messaggio);
   return MostraMsgBox(this, messaggio);
 }
@@ -392,108 +386,18 @@ void FinestraPrincipale::Chiudi() {
 }
 
 bool FinestraPrincipale::focusNextPrevChild(bool avanti) {
-  // A focused control that hides or turns off would pass the focus down the chain, and a
-  // screen reader would announce that control, often a donation button. The focus stays
-  // put instead: the game moves it where it belongs, and RiponiFuoco tidies what it leaves.
-  QWidget* fuoco = focusWidget();
-  if (fuoco && (fuoco->isHidden() || !fuoco->isEnabled())) {
-    QTimer::singleShot(0, this, &FinestraPrincipale::RiponiFuoco);
-    return true;
-  }
+  if (guida_->TrattieniFuoco()) return true;
   return QMainWindow::focusNextPrevChild(avanti);
-}
-
-void FinestraPrincipale::RiponiFuoco() {
-  RilasciaNome();
-  QWidget* fuoco = focusWidget();
-  if (!fuoco || (!fuoco->isHidden() && fuoco->isEnabled())) return;
-  for (QPushButton* ok : {procedi_, giocatautente_}) {
-    if (!ok->isHidden()) {
-      ok->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  fuoco->clearFocus();
-}
-
-void FinestraPrincipale::RilasciaNome() {
-  if (nomeTrattenuto_) nomeTrattenuto_->TrattieniNome(false);
-  nomeTrattenuto_ = nullptr;
-}
-
-void FinestraPrincipale::PreparaFuoco() {
-  for (PostoCarta* posto : user_) {
-    posto->setFocusPolicy(Qt::StrongFocus);
-    Descrivi(posto, kDescrizioneNonSelezionata);
-  }
-  // The hand, the "Ok" buttons, then the donation buttons, which Tab alone reaches.
-  setTabOrder(user_[kPostiMano - 1], giocatautente_);
-  setTabOrder(giocatautente_, procedi_);
-  QWidget* prima = procedi_;
-  for (int d = 0; d < 2; ++d) {
-    auto* donazione =
-        findChild<QPushButton*>(d == 0 ? QStringLiteral("Command1") : QStringLiteral("Command2"));
-    donazione->setFocusPolicy(Qt::TabFocus);
-    donazione->setAccessibleName(kAccessibileDonazione[d]);
-    setTabOrder(prima, donazione);
-    prima = donazione;
-  }
-}
-
-void FinestraPrincipale::DescriviTerra(const std::string& presa, const QString& testo) {
-  for (PostoCarta* posto : terra_) {
-    bool presaQui = false;
-    for (std::size_t k = 0; k < NumeroCodici(presa); ++k) {
-      presaQui = presaQui || LeggiCarta(CodiceN(presa, k)) == posto->carta();
-    }
-    Descrivi(posto, presaQui && !posto->isHidden() ? testo : QString());
-  }
-}
-
-void FinestraPrincipale::SeguiBottone(Bottone bottone, bool visibile) {
-  if (bottone == Bottone::Procedi && visibile && fuocoAlProcedi_) {
-    fuocoAlProcedi_ = false;
-    procedi_->setFocus(Qt::OtherFocusReason);
-    RilasciaNome();
-    // Only now, not to be read out on the card that still had the focus.
-    for (PostoCarta* posto : user_) Descrivi(posto, kDescrizioneNonSelezionata);
-  }
 }
 
 void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, int numero,
                                           int totale) {
-  fraseUtente_.clear();
-  RilasciaNome();
-  if (posto < 0 || posto >= kPostiMano) return;
-  // The new card's words first, then the focus, then the others: a screen reader reads
-  // changes on the focused card, and the card that loses the focus must not speak.
-  Descrivi(user_[posto], QString::fromStdString(DescrizioneProposta(presa, numero, totale)));
-  DescriviTerra(presa, QString::fromLatin1(kPresaDallaScelta));
-  if (!user_[posto]->isHidden()) user_[posto]->setFocus(Qt::OtherFocusReason);
-  for (int i = 0; i < kPostiMano; ++i) {
-    if (i != posto) Descrivi(user_[i], kDescrizioneNonSelezionata);
-  }
+  guida_->AnnunciaProposta(posto, presa, numero, totale);
 }
 
 void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa,
                                          bool scopa) {
-  const std::string frase = FraseGiocata(chi, carta, presa, scopa);
-  if (chi == Giocatore::Utente) {
-    DescriviTerra({}, {});
-    // The played card's place is about to show the next card while it still has the focus.
-    if (auto* posto = qobject_cast<PostoCarta*>(focusWidget())) {
-      RilasciaNome();
-      nomeTrattenuto_ = posto;
-      posto->TrattieniNome(true);
-    }
-    fraseUtente_ = frase;
-    return;
-  }
-  DescriviTerra(presa, QString::fromLatin1(kPresaDalComputer));
-  Descrivi(procedi_,
-           QString::fromStdString(fraseUtente_.empty() ? frase : fraseUtente_ + " " + frase));
-  fraseUtente_.clear();
-  fuocoAlProcedi_ = true;
+  guida_->AnnunciaGiocata(chi, carta, presa, scopa);
 }
 
 }  // namespace quintello::ui

@@ -7,10 +7,11 @@
 #include <memory>
 #include <optional>
 
-#include "controller/Gioco.h"
+#include "controller/Comandi.h"
 #include "controller/Finestra.h"
+#include "controller/Gioco.h"
 #include "engine/StatoPartita.h"
-#include "ui/Cards.h"
+#include "pittore/CacheCarte.h"
 #include "ui/Risposte.h"
 
 class QAction;
@@ -21,6 +22,7 @@ class QPushButton;
 namespace quintello::ui {
 
 class Cornice;
+class GuidaFuoco;
 class PostoCarta;
 
 class FinestraPrincipale : public QMainWindow, public Finestra {
@@ -59,16 +61,14 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   bool focusNextPrevChild(bool avanti) override;
 
  private:
-  using Handler = void (Gioco::*)();
-
-  void createControls();
-  void createTable(QWidget* area);
-  void createHands(QWidget* area);
-  void createButtons(QWidget* area);
-  void createMenus();
-  void createStatusBar();
-  void fixSize();
-  void centerOnScreen();
+  void CreaControlli();
+  void CreaTavolo(QWidget* area);
+  void CreaMani(QWidget* area);
+  void CreaBottoni(QWidget* area);
+  void CreaMenu();
+  void CreaStatusBar();
+  void FissaDimensioni();
+  void CentraSulloSchermo();
 
   PostoCarta* NuovoPosto(QWidget* padre, const QString& nome, QPoint dove);
   Cornice* NuovaCornice(QWidget* padre, QRgb colore, const QString& nome, QPoint dove);
@@ -76,20 +76,13 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   QPushButton* NuovoBottone(QWidget* area, const char* nome, const QString& testo, QRect dove);
   QAction* NuovaVoce(QMenu* menu, const QString& testo, const char* nome);
 
-  void Inoltra(Handler click);
+  void Inoltra(Gestore click);
   void SincronizzaObiettivi();
   void SincronizzaAvversario();
-  void ClickUser(int indice);
-  void ClickOk();
+  void CliccaUser(int indice);
+  void CliccaOk();
 
-  // Keyboard focus and what a screen reader says, beyond the controls' looks.
-  void PreparaFuoco();
-  void DescriviTerra(const std::string& presa, const QString& testo);
-  void SeguiBottone(Bottone bottone, bool visibile);
-  void RiponiFuoco();
-  void RilasciaNome();
-
-  Cards cards_;
+  pittore::CacheCarte immagini_;
   std::array<PostoCarta*, kPostiTerra> terra_{};
   std::array<Cornice*, kPostiTerra> shape1_{};
   std::array<PostoCarta*, kPostiMano> user_{};
@@ -97,13 +90,13 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<Cornice*, kPostiMano> shape2_{};
   QPushButton* giocatautente_ = nullptr;
   QPushButton* procedi_ = nullptr;
+  std::array<QPushButton*, 2> donazioni_{};  // Command1, Command2
   std::array<QAction*, kObiettivi> obiettivi_{};
   std::array<QAction*, kAvversari> avversari_{};
   QLabel* status_ = nullptr;
+  // Keyboard focus and what a screen reader says, beyond the controls' looks.
+  std::unique_ptr<GuidaFuoco> guida_;
   std::unique_ptr<Gioco> gioco_;
-  std::string fraseUtente_;               // the user's last play, told with the computer's answer
-  bool fuocoAlProcedi_ = false;           // the computer has played: its "Ok" takes the focus
-  PostoCarta* nomeTrattenuto_ = nullptr;  // the focused card while a play moves the hand
 };
 
 }  // namespace quintello::ui

@@ -6,13 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/Cards.h"
+#include "pittore/CacheCarte.h"
 #include "ui/Disposizione.h"
 #include "ui/NomeCarta.h"
 
 namespace quintello::ui {
 
-PostoCarta::PostoCarta(Cards& cards, QWidget* parent) : QWidget(parent), cards_(cards) {
+PostoCarta::PostoCarta(pittore::CacheCarte& immagini, QWidget* parent)
+    : QWidget(parent), immagini_(immagini) {
   setContentsMargins(kBordoPosto, kBordoPosto, kBordoPosto, kBordoPosto);
   resize(kPosto);
   setAccessibleName(NomeCarta(carta_));
@@ -30,10 +31,6 @@ void PostoCarta::TrattieniNome(bool trattieni) {
   if (!trattieni && accessibleName() != NomeCarta(carta_)) setAccessibleName(NomeCarta(carta_));
 }
 
-QString PostoCarta::nomeImmagine() const {
-  return Cards::Nome(carta_);
-}
-
 QSize PostoCarta::sizeHint() const {
   return kPosto;
 }
@@ -44,7 +41,9 @@ void PostoCarta::paintEvent(QPaintEvent*) {
   QPalette colori = palette();
   colori.setCurrentColorGroup(QPalette::Active);
   qDrawShadePanel(&painter, rect(), colori, /*sunken=*/true, kBordoPosto);
-  painter.drawPixmap(contentsRect(), cards_.Picture(nomeImmagine(), devicePixelRatioF()));
+  const qreal dpr = devicePixelRatioF();
+  painter.drawPixmap(contentsRect(), carta_.valida() ? immagini_.Immagine(carta_, dpr)
+                                                     : immagini_.Immagine(pittore::Dorso{}, dpr));
 }
 
 void PostoCarta::mousePressEvent(QMouseEvent* evento) {

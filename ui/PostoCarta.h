@@ -1,20 +1,21 @@
 // A card place: one card picture in a 2-px sunken border, which the user may click.
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
 #include "engine/Carta.h"
 
-namespace quintello::ui {
+namespace quintello::pittore {
+class CacheCarte;
+}
 
-class Cards;
+namespace quintello::ui {
 
 class PostoCarta : public QWidget {
   Q_OBJECT
 
  public:
-  PostoCarta(Cards& cards, QWidget* parent);
+  PostoCarta(pittore::CacheCarte& immagini, QWidget* parent);
 
   // Shows the card's face, or the back for anything that is not a card.
   void MostraCarta(Carta carta);
@@ -22,7 +23,6 @@ class PostoCarta : public QWidget {
   // While held, the accessible name stays as it is: a focused place that changes card in
   // the middle of a play would otherwise be read out with the new card.
   void TrattieniNome(bool trattieni);
-  QString nomeImmagine() const;
 
   QSize sizeHint() const override;
 
@@ -38,7 +38,7 @@ class PostoCarta : public QWidget {
   void keyPressEvent(QKeyEvent* evento) override;
 
  private:
-  Cards& cards_;
+  pittore::CacheCarte& immagini_;
   Carta carta_;
   bool premuto_ = false;
   bool nomeTrattenuto_ = false;

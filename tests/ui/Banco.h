@@ -51,12 +51,17 @@ inline QAbstractButton* Bottone(QWidget& f, const char* nome) {
   return Controllo<QAbstractButton>(f, QString::fromLatin1(nome));
 }
 
-// The pictures of a row of places ("terra", "user", "pc") up to its last shown place,
-// an empty string for a hidden one.
+// What a row of places ("terra", "user", "pc") shows up to its last shown place: a face by
+// its code ("7o"), kCoperta for the back, an empty string for a hidden place.
+inline const QString kCoperta = QStringLiteral("coperta");
 inline QStringList Fila(QWidget& f, const char* fila) {
   QStringList immagini;
-  for (int i = 0; auto* posto = f.findChild<PostoCarta*>(Indicizzato(fila, i)); ++i)
-    immagini << (posto->isHidden() ? QString() : posto->nomeImmagine());
+  for (int i = 0; auto* posto = f.findChild<PostoCarta*>(Indicizzato(fila, i)); ++i) {
+    const Carta carta = posto->carta();
+    immagini << (posto->isHidden() ? QString()
+                 : carta.valida()  ? QString::fromStdString(CodiceCarta(carta))
+                                   : kCoperta);
+  }
   while (!immagini.isEmpty() && immagini.last().isEmpty()) immagini.removeLast();
   return immagini;
 }

@@ -84,10 +84,7 @@ void TestBrowser::lanci() {
   LaunchBrowser(kIndirizzo, manca, f);
   QCOMPARE(copione.messaggi.size(), std::size_t{1});
   QCOMPARE(copione.messaggi[0].icona, Icona::Nessuna);
-  QCOMPARE(copione.messaggi[0].testo,
-           "Error " + std::to_string(ENOENT) + " (" +
-               QString::fromLocal8Bit(std::strerror(ENOENT)).toStdString() +
-               ") in procedure LaunchBrowser");
+  QVERIFY(copione.messaggi[0].testo.find(std::strerror(ENOENT)) != std::string::npos);
   copione.messaggi.clear();
 
   const QString fileProva = QDir(QCoreApplication::applicationDirPath()).filePath(kFileProva);

@@ -1,0 +1,29 @@
+// The card pictures as pixmaps ready for the screen: each painted once, on first use.
+#pragma once
+
+#include <QPixmap>
+#include <array>
+
+#include "Dorso.h"
+#include "engine/Carta.h"
+
+namespace quintello::pittore {
+
+// Needs the application object, as every pixmap does.
+class CacheCarte {
+ public:
+  // A picture of kDimensioneCarta logical pixels, drawn for the given device pixel ratio.
+  // A change of ratio draws them all again. A card that is not valid gives the back.
+  const QPixmap& Immagine(Carta carta, qreal dpr);
+  const QPixmap& Immagine(Dorso dorso, qreal dpr);
+
+ private:
+  // The picture kept in `posto`, painted first when it is not there yet.
+  const QPixmap& Pronta(QPixmap& posto, Carta carta, qreal dpr);
+
+  std::array<QPixmap, kCarteMazzo> facce_;  // suit by suit, ace to king
+  QPixmap dorso_;
+  qreal dpr_ = 0;
+};
+
+}  // namespace quintello::pittore
