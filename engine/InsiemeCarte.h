@@ -5,6 +5,7 @@
 #pragma once
 
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,9 +25,12 @@ class InsiemeCarte {
  public:
   constexpr InsiemeCarte() = default;
   constexpr explicit InsiemeCarte(uint64_t bit) : bit_(bit & kTutti) {}
-  // The set of one card; empty for a card that is not one of the 40.
-  constexpr explicit InsiemeCarte(Carta c)
-      : bit_(c.valida() ? uint64_t{1} << IndiceCarta(c) : 0) {}
+  // The set of one of the 40 cards.
+  constexpr explicit InsiemeCarte(Carta c) : bit_(uint64_t{1} << IndiceCarta(c)) {
+    assert(c.valida());
+  }
+  // The set of card `indice` in card order, 0 to 39.
+  static constexpr InsiemeCarte DiIndice(int indice) { return Da(uint64_t{1} << indice); }
 
   static constexpr InsiemeCarte Tutte() { return InsiemeCarte(kTutti); }
   // The four cards of one value, 1 to 10.
@@ -46,22 +50,25 @@ class InsiemeCarte {
   constexpr uint64_t Bit() const { return bit_; }
   constexpr bool Vuoto() const { return bit_ == 0; }
   constexpr int Quante() const { return std::popcount(bit_); }
-  constexpr bool Contiene(Carta c) const { return (bit_ & InsiemeCarte(c).bit_) != 0; }
+  constexpr bool Contiene(Carta c) const {
+    return c.valida() && (bit_ & InsiemeCarte(c).bit_) != 0;
+  }
   // The first card in card order; the set must not be empty.
   constexpr Carta Prima() const { return CartaDi(std::countr_zero(bit_)); }
   int SommaValori() const;
   // The capture string: the codes of the cards in card order.
   std::string Codici() const;
 
-  constexpr InsiemeCarte operator|(InsiemeCarte o) const { return InsiemeCarte(bit_ | o.bit_); }
-  constexpr InsiemeCarte operator&(InsiemeCarte o) const { return InsiemeCarte(bit_ & o.bit_); }
+  constexpr InsiemeCarte operator|(InsiemeCarte o) const { return Da(bit_ | o.bit_); }
+  constexpr InsiemeCarte operator&(InsiemeCarte o) const { return Da(bit_ & o.bit_); }
   // The cards of this set that are not in the other.
-  constexpr InsiemeCarte operator-(InsiemeCarte o) const { return InsiemeCarte(bit_ & ~o.bit_); }
+  constexpr InsiemeCarte operator-(InsiemeCarte o) const { return Da(bit_ & ~o.bit_); }
   constexpr InsiemeCarte& operator|=(InsiemeCarte o) { return *this = *this | o; }
   constexpr InsiemeCarte& operator&=(InsiemeCarte o) { return *this = *this & o; }
   constexpr InsiemeCarte& operator-=(InsiemeCarte o) { return *this = *this - o; }
-  constexpr InsiemeCarte operator|(Carta c) const { return *this | InsiemeCarte(c); }
-  constexpr InsiemeCarte operator-(Carta c) const { return *this - InsiemeCarte(c); }
+  // A card that is not one of the 40 adds or takes away nothing.
+  constexpr InsiemeCarte operator|(Carta c) const { return c.valida() ? *this | InsiemeCarte(c) : *this; }
+  constexpr InsiemeCarte operator-(Carta c) const { return c.valida() ? *this - InsiemeCarte(c) : *this; }
   constexpr InsiemeCarte& operator|=(Carta c) { return *this = *this | c; }
   constexpr InsiemeCarte& operator-=(Carta c) { return *this = *this - c; }
   constexpr bool operator==(const InsiemeCarte&) const = default;
@@ -85,6 +92,12 @@ class InsiemeCarte {
 
  private:
   static constexpr uint64_t kTutti = (uint64_t{1} << kCarteMazzo) - 1;
+  // From bits already within the deck: no mask to apply.
+  static constexpr InsiemeCarte Da(uint64_t bit) {
+    InsiemeCarte s;
+    s.bit_ = bit;
+    return s;
+  }
   uint64_t bit_ = 0;
 };
 

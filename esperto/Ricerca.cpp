@@ -5,11 +5,11 @@
 namespace quintello {
 
 double Ricerca::Dopo(Mano& mano, Giocatore chi, const Scelta& scelta, double alfa, double beta) {
-  mano.Applica(chi, scelta);
+  const Giocata giocata = mano.Gioca(chi, scelta);
   // A side whose hand is empty passes; the one with cards plays on.
   const double v =
       mano.Turno() == chi ? Negamax(mano, alfa, beta) : -Negamax(mano, -beta, -alfa);
-  mano.Annulla();
+  mano.Annulla(giocata);
   return v;
 }
 

@@ -55,16 +55,26 @@ const Tabelle& Tab() {
 // side with even chance; their difference, squashed to a point either way.
 constexpr double kScalaPrimiera = 8;
 
+// The cards of each suit in the primiera's order.
+constexpr std::array<std::array<InsiemeCarte, kValori>, kSemi + 1> kCartePrimiera = [] {
+  std::array<std::array<InsiemeCarte, kValori>, kSemi + 1> carte{};
+  for (int16_t seme = 1; seme <= kSemi; ++seme)
+    for (int k = 0; k < kValori; ++k)
+      carte[seme][k] = InsiemeCarte(Carta{static_cast<int16_t>(kOrdinePrimiera[k].valore), seme});
+  return carte;
+}();
+
 double PrimieraAttesa(InsiemeCarte mie, InsiemeCarte sue) {
   double differenza = 0;
-  for (int16_t seme = 1; seme <= kSemi; ++seme) {
+  for (int seme = 1; seme <= kSemi; ++seme) {
     double mia = 0, sua = 0, nessunaMia = 1, nessunaSua = 1;
-    for (const VocePrimiera& voce : kOrdinePrimiera) {
-      const Carta carta{static_cast<int16_t>(voce.valore), seme};
-      if (mie.Contiene(carta)) {
+    for (int k = 0; k < kValori; ++k) {
+      const VocePrimiera& voce = kOrdinePrimiera[k];
+      const InsiemeCarte carta = kCartePrimiera[seme][k];
+      if (!(mie & carta).Vuoto()) {
         mia += nessunaMia * voce.punti;
         nessunaMia = 0;
-      } else if (sue.Contiene(carta)) {
+      } else if (!(sue & carta).Vuoto()) {
         sua += nessunaSua * voce.punti;
         nessunaSua = 0;
       } else {

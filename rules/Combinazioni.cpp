@@ -1,19 +1,25 @@
 #include "rules/Combinazioni.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace quintello {
 
 namespace {
 
 // The cards of `resto` come in ascending value, so the first one over what
 // is still missing ends the branch: no superset of it can add up.
-void Cerca(InsiemeCarte resto, int manca, InsiemeCarte prefisso, ElencoPrese& elenco) {
-  for (Carta carta : resto) {
-    resto -= carta;
-    if (carta.valore > manca) return;
-    if (carta.valore == manca) {
-      elenco.Aggiungi(prefisso | carta);
+void Cerca(uint64_t resto, int manca, InsiemeCarte prefisso, ElencoPrese& elenco) {
+  while (resto != 0) {
+    const int indice = std::countr_zero(resto);
+    resto &= resto - 1;
+    const int valore = indice / kSemi + 1;  // card order: four suits a value
+    if (valore > manca) return;
+    const InsiemeCarte presa = prefisso | InsiemeCarte::DiIndice(indice);
+    if (valore == manca) {
+      elenco.Aggiungi(presa);
     } else {
-      Cerca(resto, manca - carta.valore, prefisso | carta, elenco);
+      Cerca(resto, manca - valore, presa, elenco);
     }
   }
 }
@@ -21,7 +27,7 @@ void Cerca(InsiemeCarte resto, int manca, InsiemeCarte prefisso, ElencoPrese& el
 }  // namespace
 
 void CercaCombinazioni(InsiemeCarte terra, int somma, ElencoPrese& elenco) {
-  Cerca(terra, somma, {}, elenco);
+  Cerca(terra.Bit(), somma, {}, elenco);
 }
 
 Combinazioni CalcolaCombinazioni(InsiemeCarte terra) {

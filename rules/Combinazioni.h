@@ -1,8 +1,8 @@
 // Which table cards a played card may take.
 #pragma once
 
-#include <array>
 #include <cassert>
+#include <array>
 #include <vector>
 
 #include "engine/InsiemeCarte.h"
@@ -22,18 +22,24 @@ class ElencoPrese {
  public:
   void Aggiungi(InsiemeCarte presa) {
     assert(n_ < kPreseMassime);
-    if (n_ < kPreseMassime) prese_[n_++] = presa;
+    if (n_ < kPreseMassime) memoria_.prese[n_++] = presa;
   }
   void Svuota() { n_ = 0; }
   int Quante() const { return n_; }
   bool Vuoto() const { return n_ == 0; }
-  InsiemeCarte& operator[](int k) { return prese_[k]; }
-  const InsiemeCarte& operator[](int k) const { return prese_[k]; }
-  const InsiemeCarte* begin() const { return prese_.data(); }
-  const InsiemeCarte* end() const { return prese_.data() + n_; }
+  InsiemeCarte& operator[](int k) { return memoria_.prese[k]; }
+  const InsiemeCarte& operator[](int k) const { return memoria_.prese[k]; }
+  const InsiemeCarte* begin() const { return memoria_.prese; }
+  const InsiemeCarte* end() const { return memoria_.prese + n_; }
 
  private:
-  std::array<InsiemeCarte, kPreseMassime> prese_;
+  // Left unset: the search makes one list at every position it visits, and
+  // only the first `n_` entries are ever read.
+  union Memoria {
+    Memoria() {}
+    InsiemeCarte prese[kPreseMassime];
+  };
+  Memoria memoria_;
   int n_ = 0;
 };
 

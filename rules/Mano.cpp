@@ -1,7 +1,5 @@
 #include "rules/Mano.h"
 
-#include <cassert>
-
 #include "engine/Mazzo.h"
 
 namespace quintello {
@@ -80,35 +78,34 @@ bool Mano::Legale(Giocatore chi, const Scelta& scelta) const {
   return legale;
 }
 
-void Mano::Applica(Giocatore chi, const Scelta& scelta) {
+Giocata Mano::Gioca(Giocatore chi, const Scelta& scelta) {
   const int i = Indice(chi);
+  const InsiemeCarte carta(scelta.carta);
   Giocata giocata{chi, scelta, false, ultimaPresa_};
-  mani_[i] -= scelta.carta;
+  mani_[i] -= carta;
   if (scelta.presa.Vuoto()) {
-    terra_ |= scelta.carta;
+    terra_ |= carta;
   } else {
     terra_ -= scelta.presa;
-    prese_[i] |= scelta.presa | scelta.carta;
+    prese_[i] |= scelta.presa | carta;
     ultimaPresa_ = chi;
     giocata.scopa = terra_.Vuoto();
-    if (giocata.scopa) scope_[i] |= scelta.carta;
+    if (giocata.scopa) scope_[i] |= carta;
   }
-  storia_.push_back(giocata);
   if (!mani_[Indice(Altro(chi))].Vuoto()) turno_ = Altro(chi);
+  return giocata;
 }
 
-void Mano::Annulla() {
-  assert(!storia_.empty());
-  const Giocata g = storia_.back();
-  storia_.pop_back();
+void Mano::Annulla(const Giocata& g) {
   const int i = Indice(g.chi);
-  mani_[i] |= g.scelta.carta;
+  const InsiemeCarte carta(g.scelta.carta);
+  mani_[i] |= carta;
   if (g.scelta.presa.Vuoto()) {
-    terra_ -= g.scelta.carta;
+    terra_ -= carta;
   } else {
     terra_ |= g.scelta.presa;
-    prese_[i] -= g.scelta.presa | g.scelta.carta;
-    scope_[i] -= g.scelta.carta;
+    prese_[i] -= g.scelta.presa | carta;
+    scope_[i] -= carta;
   }
   ultimaPresa_ = g.ultimaPresaPrima;
   turno_ = g.chi;

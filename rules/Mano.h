@@ -67,10 +67,19 @@ class Mano {
   // taken to the side's pile, makes it the last capturer, and when it leaves
   // the table empty it is a sweep. The turn passes to the other side while
   // it holds cards.
-  void Applica(Giocatore chi, const Scelta& scelta);
+  // The history records every play.
+  void Applica(Giocatore chi, const Scelta& scelta) { storia_.push_back(Gioca(chi, scelta)); }
   void Applica(const Scelta& scelta) { Applica(turno_, scelta); }
   // Takes back the last play, which must have been one the rules allow.
-  void Annulla();
+  void Annulla() {
+    const Giocata giocata = storia_.back();
+    storia_.pop_back();
+    Annulla(giocata);
+  }
+  // The same without the history, for a search that takes every play back:
+  // the play made, and taking back the play `Gioca` returned.
+  Giocata Gioca(Giocatore chi, const Scelta& scelta);
+  void Annulla(const Giocata& giocata);
   // At the end of the hand the cards left on the table go to the side that
   // captured last; they never count as a sweep.
   void TerraAllUltimaPresa();
