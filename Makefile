@@ -73,11 +73,15 @@ fuzz: build-fuzz
 scenari: build
 	@for copione in tests/scenari/*.script; do \
 		nome=$$(basename $$copione .script); \
-		cmake -DAGGIORNA=ON -DDRIVER=$(BUILD)/tools/quintello-script/quintello-script \
+		cmake -DAGGIORNA=ON -DDRIVER=$(CURDIR)/$(BUILD)/tools/quintello-script/quintello-script \
 			-DCOPIONE=$(CURDIR)/$$copione -DATTESO=$(CURDIR)/tests/scenari/$$nome.atteso \
 			-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/$$nome \
 			-P tests/scenari/Confronta.cmake || exit 1; \
 	done
+	cmake -DAGGIORNA=ON -DDRIVER=$(CURDIR)/$(BUILD)/tools/quintello-arena/quintello-arena \
+		"-DARGOMENTI=--traccia --seme 24 esperto classico" \
+		-DATTESO=$(CURDIR)/tests/scenari/mano-modello.atteso \
+		-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/mano-modello -P tests/scenari/Confronta.cmake
 
 # Lines of the tests against lines of the product.
 righe:

@@ -1,9 +1,17 @@
 # Runs one driver script and compares what it prints with the expected output.
 # The script's first line names its seed ("# seed: N"), and the option
 # "--annunci" when the script prints what is told by ear too; the *.qnt files kept
-# beside the scripts are copied into a fresh working folder first.
+# beside the scripts are copied into a fresh working folder first. Without a
+# script, ARGOMENTI are the whole command line of the program (the arena's
+# step-by-step hand).
 file(REMOVE_RECURSE ${CARTELLA})
 file(MAKE_DIRECTORY ${CARTELLA})
+if(NOT COPIONE)
+  string(REPLACE " " ";" argomenti "${ARGOMENTI}")
+  execute_process(COMMAND ${DRIVER} ${argomenti} OUTPUT_FILE ${CARTELLA}/uscita.txt
+    RESULT_VARIABLE esito)
+endif()
+if(COPIONE)
 get_filename_component(sorgente ${COPIONE} DIRECTORY)
 file(GLOB partite ${sorgente}/*.qnt)
 if(partite)
@@ -20,6 +28,7 @@ execute_process(COMMAND ${DRIVER} --seed ${seme} ${opzioni} ${COPIONE}
   WORKING_DIRECTORY ${CARTELLA}
   OUTPUT_FILE ${CARTELLA}/uscita.txt
   RESULT_VARIABLE esito)
+endif()
 if(NOT esito EQUAL 0)
   message(FATAL_ERROR "the driver exited with ${esito}")
 endif()

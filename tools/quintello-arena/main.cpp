@@ -1,4 +1,4 @@
-// quintello-arena [--mani N] [--seme S] [--campioni N] FIRST SECOND
+// quintello-arena [--mani N] [--seme S] [--campioni N] [--traccia] FIRST SECOND
 // (the last option sets Esperto's search): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Giocatori.h"
+#include "Traccia.h"
 #include "scoring/ContaPunti.h"
 
 namespace quintello::arena {
@@ -97,7 +98,8 @@ struct Partite {
 
 int Uso() {
   std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] PRIMO SECONDO\n"
+               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--traccia] PRIMO "
+               "SECONDO\n"
                "giocatori: classico, esperto, avido, casuale\n");
   return 2;
 }
@@ -112,9 +114,12 @@ int main(int argc, char** argv) {
   uint64_t seme = 1;
   std::vector<std::string> nomi;
   ParametriEsperto parametri;
+  bool traccia = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if ((a == "--mani" || a == "--seme" || a == "--campioni") &&
+    if (a == "--traccia") {
+      traccia = true;
+    } else if ((a == "--mani" || a == "--seme" || a == "--campioni") &&
         i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
@@ -130,6 +135,11 @@ int main(int argc, char** argv) {
   Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], parametri), {}};
   Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], parametri), {}};
   if (!primo.strategia || !secondo.strategia) return Uso();
+  if (traccia) {
+    // The first player at the computer's seat, who deals when the seed is odd.
+    StampaTraccia(primo.strategia, secondo.strategia, seme, seme % 2 == 1, stdout);
+    return 0;
+  }
   if (primo.nome == secondo.nome) {
     primo.nome += " (1)";
     secondo.nome += " (2)";
