@@ -23,9 +23,12 @@ Carte Finita(std::string_view delPC, std::string_view scopePC = "",
 }
 
 TEST(ContaPunti, EachKindOfPoint) {
+  // Each side's cards, coins, sweeps, primiera and points, PC first.
+  using Conti = std::array<int, 10>;
   struct Caso {
     Carte carte;
-    int carte_[2], ori[2], scope[2], settebello, primiera[2], punti[2];
+    Conti conti;
+    int settebello;
   };
   Carte soloSette;
   Metti(soloSette, "7o 7s 7c 7b", PresaPC);
@@ -36,36 +39,28 @@ TEST(ContaPunti, EachKindOfPoint) {
   const Caso casi[] = {
       // 22 cards with 6 coins, the settebello and two sweeps to the computer.
       {Finita("1o 2o 3o 4o 5o 7o 1s 2s 3s 4s 5s 6s 8s 9s 1c 2c 3c 4c 5c 6c", "0s 8c"),
-       {22, 18},
-       {6, 4},
-       {2, 0},
-       1,
-       {57, 81},
-       {5, 1}},
+       {22, 18, 6, 4, 2, 0, 57, 81, 5, 1}, 1},
       // 20 cards and 5 coins each: neither scores.
       {Finita("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b"),
-       {20, 20},
-       {5, 5},
-       {0, 0},
-       2,
-       {68, 78},
-       {0, 2}},
-      {soloSette, {4, 0}, {1, 0}, {0, 0}, 1, {84, 0}, {4, 0}},
-      {manca, {4, 3}, {1, 1}, {1, 0}, 2, {64, 63}, {3, 1}},
-      {Finita("", "", "4b"), {0, 40}, {0, 10}, {0, 1}, 2, {0, 84}, {0, 5}},
-      {Carte{}, {0, 0}, {0, 0}, {0, 0}, 0, {0, 0}, {0, 0}},  // nothing taken yet
+       {20, 20, 5, 5, 0, 0, 68, 78, 0, 2}, 2},
+      {soloSette, {4, 0, 1, 0, 0, 0, 84, 0, 4, 0}, 1},
+      {manca, {4, 3, 1, 1, 1, 0, 64, 63, 3, 1}, 2},
+      {Finita("", "", "4b"), {0, 40, 0, 10, 0, 1, 0, 84, 0, 5}, 2},
+      {Carte{}, {}, 0},  // nothing taken yet
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(prova::Codici(c.carte, PresaPC));
     const Mano mano = Mano::DaLuoghi(c.carte, Giocatore::PC, Giocatore::PC, Giocatore::PC);
+    Conti conti;
     for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
       const int i = Indice(chi);
-      EXPECT_EQ(ContaCarte(mano, chi), c.carte_[i]);
-      EXPECT_EQ(ContaOri(mano, chi), c.ori[i]);
-      EXPECT_EQ(ContaScope(mano, chi), c.scope[i]);
-      EXPECT_EQ(PrimieraDi(mano, chi), c.primiera[i]);
-      EXPECT_EQ(PuntiDellaMano(mano).Di(chi), c.punti[i]);
+      conti[i] = ContaCarte(mano, chi);
+      conti[2 + i] = ContaOri(mano, chi);
+      conti[4 + i] = ContaScope(mano, chi);
+      conti[6 + i] = PrimieraDi(mano, chi);
+      conti[8 + i] = PuntiDellaMano(mano).Di(chi);
     }
+    EXPECT_EQ(conti, c.conti);
     EXPECT_EQ(SetteDenari(mano), c.settebello);
   }
 }

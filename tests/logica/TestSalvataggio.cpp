@@ -274,6 +274,9 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
   }
   const std::string letto = LeggiFileSalvataggio(Percorso("lunga.qnt"));
   EXPECT_EQ(std::count(letto.begin(), letto.end(), '\n'), kRigheFile) << "only 77 lines are read";
+  const std::string lunga = LeggiFileSalvataggio(Percorso("testo.qnt"));
+  EXPECT_NE(lunga.find(std::string(1 << 20, 'z') + "\n"), std::string::npos) << "cut at 1 MiB";
+  EXPECT_EQ(lunga.find(std::string((1 << 20) + 1, 'z')), std::string::npos);
   fs::create_directories(cartella / "cartella.qnt");
   const std::string prima = Stato();
   EXPECT_EQ(Carica("cartella.qnt"), kNonEsiste);
