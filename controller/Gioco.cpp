@@ -30,8 +30,7 @@ void Gioco::Form_Load() {
 void Gioco::NuovaPartita() {
   const int16_t mazziere = CambiaMazziere(stato_.mazziere);
   mano_ = Mano(mazziere == 1 ? Giocatore::Utente : Giocatore::PC, stato_.UltimaPresa());
-  mano_.DaiCarte(caso_);
-  mano_.DaiCarteTerra(caso_);
+  mano_.DaiPrimaSmazzata(caso_);
   Registra();
   ShapeUserInvisibili();
   ShapeTerraInvisibili();

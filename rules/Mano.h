@@ -41,6 +41,11 @@ class Mano {
   void DaiCarte(Generatore& caso);
   // The four cards face up of the opening table.
   void DaiCarteTerra(Generatore& caso);
+  // The start of a hand: the hands dealt, then the opening table.
+  void DaiPrimaSmazzata(Generatore& caso) {
+    DaiCarte(caso);
+    DaiCarteTerra(caso);
+  }
   // Both hands played out and cards left to deal.
   bool DaDare() const { return ManiVuote() && !mazzo_.Vuoto(); }
   // Nothing left to deal or to play.

@@ -71,8 +71,7 @@ void PartiteIntere(benchmark::State& state) {
     for (uint64_t seme = 1; seme <= 500; ++seme) {
       Generatore caso(seme);
       Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
-      mano.DaiCarte(caso);
-      mano.DaiCarteTerra(caso);
+      mano.DaiPrimaSmazzata(caso);
       GiocaMano(mano, caso, [&](const Mano& m) {
         const auto inizio = std::chrono::steady_clock::now();
         const double inizioCPU = MsCPU();

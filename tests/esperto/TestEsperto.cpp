@@ -23,8 +23,7 @@ template <typename Scegli>
 Mano ManoGiocata(uint64_t seme, Scegli scegli) {
   Generatore caso(seme);
   Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
-  mano.DaiCarte(caso);
-  mano.DaiCarteTerra(caso);
+  mano.DaiPrimaSmazzata(caso);
   GiocaMano(mano, caso, [&](const Mano& m) { return scegli(m, caso); });
   return mano;
 }
@@ -119,8 +118,7 @@ TEST(ScegliEsperto, BeatsTheFixedPlayerByHalfAPointAHand) {
 TEST(VistaDi, EachSeatSeesItsOwnSideAndOnlyCountsOfTheOther) {
   Generatore caso(6);
   Mano mano(Giocatore::Utente);
-  mano.DaiCarte(caso);
-  mano.DaiCarteTerra(caso);
+  mano.DaiPrimaSmazzata(caso);
   for (Giocatore io : {Giocatore::PC, Giocatore::Utente}) {
     const Vista v = VistaDi(mano, io);
     EXPECT_TRUE((v.mano.CarteIn(Altro(io)) | v.mano.Mazzo()).Vuoto());
@@ -158,8 +156,7 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
 TEST(ScegliEsperto, WithoutBudgetPlaysTheFirstLegalPlay) {
   Generatore caso(4);
   Mano mano;
-  mano.DaiCarte(caso);
-  mano.DaiCarteTerra(caso);
+  mano.DaiPrimaSmazzata(caso);
   const Scelta scelta = ScegliEsperto(VistaDi(mano, mano.Turno()), caso, {.nodiMassimi = 0});
   EXPECT_EQ(scelta, mano.MosseLegali().front());
 }

@@ -26,8 +26,7 @@ TEST(CodiceCarta, BothWaysAndDamagedCodesInsideTheTable) {
 TEST(Mazzo, OpeningDealThenSixDealsEmptyTheDeck) {
   Generatore caso(3);
   Mano mano(Giocatore::Utente);
-  mano.DaiCarte(caso);
-  mano.DaiCarteTerra(caso);
+  mano.DaiPrimaSmazzata(caso);
   EXPECT_EQ(mano.Terra().Quante(), 4);
   EXPECT_EQ(mano.Turno(), Giocatore::PC) << "the side that does not deal opens";
   for (int giro = 0; giro <= 5; ++giro) {

@@ -31,8 +31,7 @@ void StampaTraccia(const Strategia& pc, const Strategia& utente, uint64_t seme, 
   const Giocatore mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC;
   Mano mano(mazziere, mazziere);
   Generatore mazzo(seme), casoPC(seme + 1), casoUtente(seme + 2);
-  mano.DaiCarte(mazzo);
-  mano.DaiCarteTerra(mazzo);
+  mano.DaiPrimaSmazzata(mazzo);
   std::fprintf(uscita, "MAZZIERE\t%s\n", Nome(mazziere));
   GiocaMano(mano, mazzo, [&](const Mano& m) {
     const Giocatore chi = m.Turno();

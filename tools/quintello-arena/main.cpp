@@ -58,8 +58,7 @@ PuntiMano GiocaUnaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo,
   Mano mano(mazziere, mazziere);
   Generatore mazzo(semeMazzo);
   Generatore casoPC(semeGiocatorePC), casoUtente(semeGiocatoreUtente);
-  mano.DaiCarte(mazzo);
-  mano.DaiCarteTerra(mazzo);
+  mano.DaiPrimaSmazzata(mazzo);
   GiocaMano(mano, mazzo, [&](const Mano& m) {
     const bool pc = m.Turno() == Giocatore::PC;
     Giocatore_& g = pc ? aPC : aUtente;
