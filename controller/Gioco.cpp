@@ -37,7 +37,7 @@ void Gioco::NuovaPartita() {
   Ridisegna();
   stato_.indicepresa = 0;
   stato_.mazziere = mazziere;
-  const bool utenteDa = stato_.mazziere != 0;
+  const bool utenteDa = stato_.Mazziere() == Giocatore::Utente;
   finestra_.MsgBox({.testo = utenteDa ? "Sarai tu a dare carte" : "Darà carte il computer"});
   MostraBottone(utenteDa ? Bottone::GiocaUtente : Bottone::Procedi, false);
   MostraBottone(utenteDa ? Bottone::Procedi : Bottone::GiocaUtente, true);
@@ -96,12 +96,12 @@ void Gioco::giocatautente_Click() {
   MostraBottone(Bottone::GiocaUtente, false);
   ShapeTerraInvisibili();
   ShapeUserInvisibili();
-  if (FineDelGiro(1)) return;
+  if (FineDelGiro(Giocatore::Utente)) return;
   GiocaComputer();
 }
 
-bool Gioco::FineDelGiro(int16_t mazziere) {
-  if (stato_.mazziere != mazziere || !mano_.CarteIn(Giocatore::Utente).Vuoto()) return false;
+bool Gioco::FineDelGiro(Giocatore chiHaGiocato) {
+  if (stato_.Mazziere() != chiHaGiocato || !mano_.CarteIn(Giocatore::Utente).Vuoto()) return false;
   if (mano_.Mazzo().Vuoto()) {
     FineMano();
     return true;
@@ -139,7 +139,7 @@ std::optional<Scelta> Gioco::SceltaAvversario() {
 void Gioco::procedi_Click() {
   AbilitaMano(true);
   MostraBottone(Bottone::Procedi, false);
-  if (FineDelGiro(0)) return;
+  if (FineDelGiro(Giocatore::PC)) return;
   AggiornaStatusBar();
   Ridisegna();
   MostraBottone(Bottone::GiocaUtente, true);

@@ -74,9 +74,9 @@ class Gioco {
   void NuovaPartita();
   // A new match: both scores to 0, a new dealer, a new hand. The target stays.
   void NuovaPartitaDaCapo();
-  // After the last card of a deal, when `mazziere` deals: three more cards
+  // After the last card of a deal, when the side that has just played deals: three more cards
   // each, or the end of the hand when the deck is empty too (true then).
-  bool FineDelGiro(int16_t mazziere);
+  bool FineDelGiro(Giocatore chiHaGiocato);
   void GiocaComputer();
   void FineMano();
   void GiocaAncora();

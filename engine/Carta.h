@@ -17,7 +17,9 @@ struct Carta {
   int16_t valore = 0;
   int16_t seme = 0;
   bool operator==(const Carta&) const = default;
-  constexpr bool valida() const { return valore >= 1 && valore <= kValori && seme >= 1 && seme <= kSemi; }
+  constexpr bool valida() const {
+    return valore >= 1 && valore <= kValori && seme >= 1 && seme <= kSemi;
+  }
 };
 
 // The settebello: the seven of coins, worth a point of its own.

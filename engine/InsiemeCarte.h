@@ -67,8 +67,12 @@ class InsiemeCarte {
   constexpr InsiemeCarte& operator&=(InsiemeCarte o) { return *this = *this & o; }
   constexpr InsiemeCarte& operator-=(InsiemeCarte o) { return *this = *this - o; }
   // A card that is not one of the 40 adds or takes away nothing.
-  constexpr InsiemeCarte operator|(Carta c) const { return c.valida() ? *this | InsiemeCarte(c) : *this; }
-  constexpr InsiemeCarte operator-(Carta c) const { return c.valida() ? *this - InsiemeCarte(c) : *this; }
+  constexpr InsiemeCarte operator|(Carta c) const {
+    return c.valida() ? *this | InsiemeCarte(c) : *this;
+  }
+  constexpr InsiemeCarte operator-(Carta c) const {
+    return c.valida() ? *this - InsiemeCarte(c) : *this;
+  }
   constexpr InsiemeCarte& operator|=(Carta c) { return *this = *this | c; }
   constexpr InsiemeCarte& operator-=(Carta c) { return *this = *this - c; }
   constexpr bool operator==(const InsiemeCarte&) const = default;

@@ -7,8 +7,7 @@ namespace quintello {
 double Ricerca::Dopo(Mano& mano, Giocatore chi, const Scelta& scelta, double alfa, double beta) {
   const Giocata giocata = mano.Gioca(chi, scelta);
   // A side whose hand is empty passes; the one with cards plays on.
-  const double v =
-      mano.Turno() == chi ? Negamax(mano, alfa, beta) : -Negamax(mano, -beta, -alfa);
+  const double v = mano.Turno() == chi ? Negamax(mano, alfa, beta) : -Negamax(mano, -beta, -alfa);
   mano.Annulla(giocata);
   return v;
 }

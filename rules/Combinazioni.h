@@ -1,8 +1,8 @@
 // Which table cards a played card may take.
 #pragma once
 
-#include <cassert>
 #include <array>
+#include <cassert>
 #include <vector>
 
 #include "engine/InsiemeCarte.h"

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <new>
 
-#include "registrata/FinestraRegistrata.h"
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 #include "rules/Combinazioni.h"
 #include "rules/SceltaComputer.h"
 #include "salvataggio/FormatoSalvataggio.h"

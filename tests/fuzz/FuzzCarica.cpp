@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "registrata/FinestraRegistrata.h"
 #include "GiocatoreCasuale.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 
 namespace {
 

@@ -13,7 +13,7 @@ using prova::Metti;
 
 // A finished hand: the listed cards to the computer, all others to the user.
 Carte Finita(std::string_view delPC, std::string_view scopePC = "",
-           std::string_view scopeUtente = "") {
+             std::string_view scopeUtente = "") {
   Carte carte;
   carte.PerOgniCarta([&](Carta c, int16_t) { carte[c] = PresaUtente; });
   Metti(carte, delPC, PresaPC);
@@ -39,10 +39,12 @@ TEST(ContaPunti, EachKindOfPoint) {
   const Caso casi[] = {
       // 22 cards with 6 coins, the settebello and two sweeps to the computer.
       {Finita("1o 2o 3o 4o 5o 7o 1s 2s 3s 4s 5s 6s 8s 9s 1c 2c 3c 4c 5c 6c", "0s 8c"),
-       {22, 18, 6, 4, 2, 0, 57, 81, 5, 1}, 1},
+       {22, 18, 6, 4, 2, 0, 57, 81, 5, 1},
+       1},
       // 20 cards and 5 coins each: neither scores.
       {Finita("1o 2o 3o 4o 5o 7s 7c 1s 2s 3s 4s 5s 1c 2c 3c 4c 5c 8b 9b 0b"),
-       {20, 20, 5, 5, 0, 0, 68, 78, 0, 2}, 2},
+       {20, 20, 5, 5, 0, 0, 68, 78, 0, 2},
+       2},
       {soloSette, {4, 0, 1, 0, 0, 0, 84, 0, 4, 0}, 1},
       {manca, {4, 3, 1, 1, 1, 0, 64, 63, 3, 1}, 2},
       {Finita("", "", "4b"), {0, 40, 0, 10, 0, 1, 0, 84, 0, 5}, 2},

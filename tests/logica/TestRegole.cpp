@@ -103,9 +103,9 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
       {"1o 2s 1b", 1, 0, 1, "1o", 2},  // an ace takes an ace
       {"1o 2s 3c 4b", 5, 1, 2, "2s3c", 2},
       {"1o 2s 3c 4b", 5, 2, 1, "1o4b", 2},  // after the last, the first again
-      {"2s 3b 5o 5c", 5, 1, 2, "5c", 2},  // a five on the table: only the fives
+      {"2s 3b 5o 5c", 5, 1, 2, "5c", 2},    // a five on the table: only the fives
       {"2s 3b 5o 5c", 10, 2, 3, "5o5c", 3},
-      {"3o 4c", 9, 0, 1, "", 0},  // nothing to take: the click still counts
+      {"3o 4c", 9, 0, 1, "", 0},          // nothing to take: the click still counts
       {"3o 4c", 9, 32767, 32767, "", 0},  // but never past what it can hold
       {"3o 4c", 0, 0, 1, "", 0},          // an empty slot's value
   };
@@ -156,8 +156,10 @@ TEST(Mano, LaysCapturesSweepsAndTakesBack) {
     EXPECT_EQ(dopo.Conta(ScopaPC) + dopo.Conta(ScopaUtente), c.scopa != 0);
     EXPECT_EQ(mano.UltimaPresa(), c.ultimaPresa) << c.terra << " + " << c.carta;
     EXPECT_EQ(mano.Turno(), Altro(c.chi));
-    EXPECT_EQ(mano.Storia().back(), (Giocata{c.chi, {carta, InsiemeCarte::DaCodici(c.presa)}, c.scopa != 0,
-                                             Giocatore::Utente}));
+    EXPECT_EQ(
+        mano.Storia().back(),
+        (Giocata{
+            c.chi, {carta, InsiemeCarte::DaCodici(c.presa)}, c.scopa != 0, Giocatore::Utente}));
     mano.Annulla();
     EXPECT_EQ(mano, prima) << c.terra << " + " << c.carta << " taken back";
   }

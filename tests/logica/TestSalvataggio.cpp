@@ -13,9 +13,9 @@
 #include <random>
 #include <sstream>
 
-#include "registrata/FinestraRegistrata.h"
 #include "MettiCarte.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 #include "salvataggio/FileSalvataggio.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"

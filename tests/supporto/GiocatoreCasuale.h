@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
-#include "registrata/FinestraRegistrata.h"
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 
 namespace quintello::prova {
 

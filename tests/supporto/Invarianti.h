@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "registrata/FinestraRegistrata.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"
 

@@ -37,9 +37,11 @@ void StampaTraccia(const Strategia& pc, const Strategia& utente, uint64_t seme, 
     const Giocatore chi = m.Turno();
     std::string mosse;
     for (const Scelta& s : m.MosseLegali()) mosse += (mosse.empty() ? "" : " ") + Mossa(s);
-    std::fprintf(uscita, "TERRA\t%s\nMANO\t%s\t%s\tmazzo %d\nMOSSE\t%s\n", Elenco(m.Terra()).c_str(),
-                 Nome(chi), Elenco(m.CarteIn(chi)).c_str(), m.Mazzo().Quante(), mosse.c_str());
-    const Scelta s = (chi == Giocatore::PC ? pc : utente)(m, chi == Giocatore::PC ? casoPC : casoUtente);
+    std::fprintf(uscita, "TERRA\t%s\nMANO\t%s\t%s\tmazzo %d\nMOSSE\t%s\n",
+                 Elenco(m.Terra()).c_str(), Nome(chi), Elenco(m.CarteIn(chi)).c_str(),
+                 m.Mazzo().Quante(), mosse.c_str());
+    const Scelta s =
+        (chi == Giocatore::PC ? pc : utente)(m, chi == Giocatore::PC ? casoPC : casoUtente);
     std::fprintf(uscita, "GIOCA\t%s\t%s%s\n", Nome(chi), Mossa(s).c_str(),
                  !s.presa.Vuoto() && s.presa == m.Terra() ? "\tSCOPA" : "");
     return s;

@@ -118,8 +118,7 @@ int main(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "--traccia") {
       traccia = true;
-    } else if ((a == "--mani" || a == "--seme" || a == "--campioni") &&
-        i + 1 < argc) {
+    } else if ((a == "--mani" || a == "--seme" || a == "--campioni") && i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
       if (*fine != '\0') return Uso();

@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "registrata/FinestraRegistrata.h"
 #include "controller/Comandi.h"
+#include "registrata/FinestraRegistrata.h"
 #include "salvataggio/FormatoSalvataggio.h"
 
 namespace quintello {

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "Copione.h"
-#include "registrata/FinestraRegistrata.h"
 #include "controller/Gioco.h"
+#include "registrata/FinestraRegistrata.h"
 
 namespace {
 
