@@ -36,8 +36,8 @@ Mano PosizioneIniziale(const Apertura& a, bool pcDa) {
   Carte carte;
   prova::Metti(carte, a.terra, Terra);
   prova::Metti(carte, a.mano, ManoPC);
-  Mano mano = Mano::DaLuoghi(carte, pcDa ? Giocatore::PC : Giocatore::Utente, Giocatore::PC,
-                             Giocatore::PC);
+  Mano mano =
+      Mano::DaLuoghi(carte, pcDa ? Giocatore::PC : Giocatore::Utente, Giocatore::PC, Giocatore::PC);
   InsiemeCarte mazzo = mano.Mazzo();
   Generatore caso(3);
   InsiemeCarte utente;
@@ -48,8 +48,8 @@ Mano PosizioneIniziale(const Apertura& a, bool pcDa) {
 }
 
 void Aperture(benchmark::State& state) {
-  const Vista vista = VistaDi(PosizioneIniziale(kAperture[state.range(0)], state.range(1)),
-                              Giocatore::PC);
+  const Vista vista =
+      VistaDi(PosizioneIniziale(kAperture[state.range(0)], state.range(1)), Giocatore::PC);
   Generatore caso(1);
   for (auto _ : state) benchmark::DoNotOptimize(ScegliEsperto(vista, caso));
 }
