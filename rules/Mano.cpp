@@ -78,39 +78,6 @@ bool Mano::Legale(Giocatore chi, const Scelta& scelta) const {
   return legale;
 }
 
-Giocata Mano::Gioca(Giocatore chi, const Scelta& scelta) {
-  const int i = Indice(chi);
-  const InsiemeCarte carta(scelta.carta);
-  Giocata giocata{chi, scelta, false, ultimaPresa_};
-  mani_[i] -= carta;
-  if (scelta.presa.Vuoto()) {
-    terra_ |= carta;
-  } else {
-    terra_ -= scelta.presa;
-    prese_[i] |= scelta.presa | carta;
-    ultimaPresa_ = chi;
-    giocata.scopa = terra_.Vuoto();
-    if (giocata.scopa) scope_[i] |= carta;
-  }
-  if (!mani_[Indice(Altro(chi))].Vuoto()) turno_ = Altro(chi);
-  return giocata;
-}
-
-void Mano::Annulla(const Giocata& g) {
-  const int i = Indice(g.chi);
-  const InsiemeCarte carta(g.scelta.carta);
-  mani_[i] |= carta;
-  if (g.scelta.presa.Vuoto()) {
-    terra_ -= carta;
-  } else {
-    terra_ |= g.scelta.presa;
-    prese_[i] -= g.scelta.presa | carta;
-    scope_[i] -= carta;
-  }
-  ultimaPresa_ = g.ultimaPresaPrima;
-  turno_ = g.chi;
-}
-
 void Mano::TerraAllUltimaPresa() {
   prese_[Indice(ultimaPresa_)] = PreseFinali(ultimaPresa_);
   terra_ = {};
