@@ -19,8 +19,15 @@ import sys
 import tempfile
 import time
 
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
 SEME = "33"
 ATTESA = 10.0  # seconds any one step may take
+FUOCO = "object:state-changed:focused"
+DESCRIZIONE = "object:property-change:accessible-description"
 
 # (keys pressed, name of the focused object, its description, what must have come)
 PASSI = [
@@ -40,34 +47,15 @@ class Fallito(Exception):
     pass
 
 
-def avvia_xvfb():
-    lettura, scrittura = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(scrittura), "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
-        pass_fds=(scrittura,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(scrittura)
-    numero = b""
-    fine = time.monotonic() + ATTESA
-    while not numero.endswith(b"\n"):
-        pronti, _, _ = select.select([lettura], [], [], max(0.0, fine - time.monotonic()))
-        parte = os.read(lettura, 16) if pronti else b""
-        if not parte:
-            xvfb.kill()
-            raise Fallito("Xvfb non è partito")
-        numero += parte
-    os.close(lettura)
-    return xvfb, ":" + numero.decode().strip()
-
-
-def avvia_bus():
-    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    pronti, _, _ = select.select([bus.stdout], [], [], ATTESA)
-    indirizzo = bus.stdout.readline().decode().strip() if pronti else ""
-    if not indirizzo:
-        ferma(bus)
-        raise Fallito("il bus di sessione non è partito")
-    return bus, indirizzo
+def avvia(comando, cosa):
+    """Starts a server that writes where it is reached on its first line."""
+    server = subprocess.Popen(comando, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    pronti, _, _ = select.select([server.stdout], [], [], ATTESA)
+    riga = server.stdout.readline().decode().strip() if pronti else ""
+    if not riga:
+        ferma(server)
+        raise Fallito(f"{cosa} non è partito")
+    return server, riga
 
 
 def servizi(indirizzo):
@@ -110,11 +98,6 @@ def ferma(processo):
 
 
 def gioca(programma, schermo):
-    import gi
-    gi.require_version("Atspi", "2.0")
-    from gi.repository import GLib
-    import pyatspi
-
     contesto = GLib.MainContext.default()
     eventi = []
 
@@ -122,8 +105,7 @@ def gioca(programma, schermo):
         eventi.append(("".join(evento.type), evento.source, evento.detail1))
 
     pyatspi.Registry.registerEventListener(
-        registra, "object:state-changed:focused", "object:property-change:accessible-description",
-        "object:property-change:accessible-name")
+        registra, FUOCO, DESCRIZIONE, "object:property-change:accessible-name")
 
     casa = tempfile.TemporaryDirectory()
     ambiente = dict(os.environ, DISPLAY=schermo, QT_QPA_PLATFORM="xcb", HOME=casa.name,
@@ -145,57 +127,46 @@ def gioca(programma, schermo):
 
         def applicazione():
             desktop = pyatspi.Registry.getDesktop(0)
-            for i in range(desktop.childCount):
-                app = desktop.getChildAtIndex(i)
-                if app is not None and app.name == "Quintello":
-                    return app
-            return None
+            return next((a for a in map(desktop.getChildAtIndex, range(desktop.childCount))
+                         if a is not None and a.name == "Quintello"), None)
 
         app = attendi(applicazione, "il programma sul bus di accessibilità")
-        controlla_albero(app, pyatspi)
+        controlla_albero(app)
 
         precedente = None
         for numero, (tasti, nome, descrizione, evento) in enumerate(PASSI, 1):
             del eventi[:]
             if tasti:
-                subprocess.run(["xdotool", "key", "--delay", "50", tasti],
-                               env=dict(ambiente), check=True)
+                subprocess.run(["xdotool", "key", "--delay", "50", tasti], env=ambiente, check=True)
 
             def arrivato():
                 if evento == "stato":
-                    sorgente = con_fuoco(app, pyatspi)
-                    if sorgente is not None and (sorgente.name, sorgente.description) == (nome, descrizione):
-                        return sorgente
-                    return None
-                for tipo, sorgente, dettaglio in reversed(eventi):
-                    if evento == "focus" and tipo.startswith("object:state-changed:focused") \
-                            and dettaglio == 1 and sorgente.name == nome \
-                            and sorgente.description == descrizione:
-                        return sorgente
-                    if evento == "description" and tipo.startswith(
-                            "object:property-change:accessible-description") \
-                            and sorgente.description == descrizione and sorgente.name == nome \
-                            and sorgente.getState().contains(pyatspi.STATE_FOCUSED):
-                        return sorgente
-                return None
+                    sorgenti = [con_fuoco(app)]
+                else:
+                    # A focus gained, or a new description on the object that has the focus.
+                    sorgenti = (s for t, s, d in reversed(eventi) if (
+                        t.startswith(FUOCO) and d == 1 if evento == "focus" else
+                        t.startswith(DESCRIZIONE) and s.getState().contains(pyatspi.STATE_FOCUSED)))
+                return next((s for s in sorgenti if s is not None
+                             and (s.name, s.description) == (nome, descrizione)), None)
 
             try:
                 trovato = attendi(arrivato, f"il passo {numero}")
                 # Any other focus claim would be read out as well, and so would a change
                 # on the object that had the focus, until the focus has moved.
-                altri = [s.name for t, s, d in eventi if t.startswith("object:state-changed:focused")
-                         and d == 1 and s.name != nome]
+                altri = [s.name for t, s, d in eventi
+                         if t.startswith(FUOCO) and d == 1 and s.name != nome]
                 if altri:
                     raise Fallito(f"fuoco anche su {altri}")
                 for tipo, sorgente, dettaglio in eventi:
-                    if evento != "focus" or tipo.startswith("object:state-changed:focused"):
+                    if evento != "focus" or tipo.startswith(FUOCO):
                         break
                     if sorgente == precedente:
                         raise Fallito(f"{tipo} sul vecchio fuoco «{sorgente.name}»")
             except Fallito as motivo:
                 visti = [(t, s.name, s.description, d) for t, s, d in eventi if s is not None]
                 if evento == "stato":
-                    sorgente = con_fuoco(app, pyatspi)
+                    sorgente = con_fuoco(app)
                     visti = sorgente and (sorgente.name, sorgente.description)
                 raise Fallito(f"passo {numero} ({tasti or 'avvio'}): {motivo}; atteso {evento} su "
                               f"«{nome}» «{descrizione}»; eventi: {visti}")
@@ -206,55 +177,45 @@ def gioca(programma, schermo):
         casa.cleanup()
 
 
-def con_fuoco(app, pyatspi):
-    """The object that has the keyboard focus, as the tree says, or None."""
+def albero(app):
+    """The application and every object under it."""
     da_vedere = [app]
     while da_vedere:
         oggetto = da_vedere.pop()
-        stato = oggetto.getState()
-        if stato.contains(pyatspi.STATE_FOCUSED):
-            return oggetto
-        if stato.contains(pyatspi.STATE_SHOWING) or oggetto is app:
-            da_vedere.extend(oggetto.getChildAtIndex(i) for i in range(oggetto.childCount))
-    return None
-
-
-def controlla_albero(app, pyatspi):
-    """No unnamed leaf panels (the selection frames) and two distinct donation buttons."""
-    senza_nome = 0
-    donazioni = []
-    da_vedere = [app]
-    while da_vedere:
-        oggetto = da_vedere.pop()
-        figli = [oggetto.getChildAtIndex(i) for i in range(oggetto.childCount)]
+        figli = map(oggetto.getChildAtIndex, range(oggetto.childCount))
         da_vedere.extend(f for f in figli if f is not None)
-        ruolo = oggetto.getRole()
-        if not figli and not oggetto.name and ruolo in (pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL):
-            senza_nome += 1
-        if ruolo == pyatspi.ROLE_PUSH_BUTTON and oggetto.name.startswith("Fai una donazione"):
-            donazioni.append(oggetto.name)
+        yield oggetto
+
+
+def con_fuoco(app):
+    """The object that has the keyboard focus, as the tree says, or None."""
+    return next((o for o in albero(app) if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+
+def controlla_albero(app):
+    """No unnamed leaf panels (the selection frames); four buttons, each a name of its own
+    that says more than the "Ok" on it."""
+    oggetti = list(albero(app))
+    senza_nome = [o for o in oggetti if not o.childCount and not o.name
+                  and o.getRole() in (pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL)]
     if senza_nome:
-        raise Fallito(f"{senza_nome} oggetti senza nome nell'albero")
-    if len(donazioni) != 2 or donazioni[0] == donazioni[1]:
-        raise Fallito(f"bottoni della donazione: {donazioni}")
+        raise Fallito(f"{len(senza_nome)} oggetti senza nome nell'albero")
+    bottoni = [o.name for o in oggetti if o.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if len(bottoni) != 4 or len(set(bottoni) - {"", "Ok"}) != 4:
+        raise Fallito(f"bottoni: {bottoni}")
 
 
 def main():
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
         return 2
-    try:
-        import gi
-        gi.require_version("Atspi", "2.0")
-        import pyatspi  # noqa: F401
-    except (ImportError, ValueError) as errore:
-        print(f"ERRORE: manca python3-pyatspi ({errore})", file=sys.stderr)
-        return 1
     xvfb = bus = None
-    lanciati = []
     try:
-        xvfb, schermo = avvia_xvfb()
-        bus, indirizzo = avvia_bus()
+        xvfb, numero = avvia(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
+                              "1024x768x24"], "Xvfb")
+        schermo = ":" + numero
+        bus, indirizzo = avvia(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               "il bus di sessione")
         os.environ.update(DISPLAY=schermo, DBUS_SESSION_BUS_ADDRESS=indirizzo)
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         gioca(sys.argv[1], schermo)
@@ -262,9 +223,7 @@ def main():
         print(f"ERRORE: {errore}", file=sys.stderr)
         return 1
     finally:
-        if bus:
-            lanciati = servizi(os.environ["DBUS_SESSION_BUS_ADDRESS"])
-        ferma_tutti(lanciati)
+        ferma_tutti(servizi(os.environ["DBUS_SESSION_BUS_ADDRESS"]) if bus else [])
         ferma(bus)
         ferma(xvfb)
     return 0

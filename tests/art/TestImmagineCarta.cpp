@@ -43,16 +43,14 @@ TEST(ImmagineCarta, OgniCartaDelMazzo) {
       ASSERT_EQ(immagine.size(), kDimensioneCarta * dpr);  // rounded, never cut short
       EXPECT_EQ(immagine.devicePixelRatio(), dpr);
       const QPoint f = immagine.rect().bottomRight();
-      for (QPoint angolo : {QPoint(0, 0), QPoint(f.x(), 0), QPoint(0, f.y()), f}) {
+      for (QPoint angolo : {QPoint(0, 0), QPoint(f.x(), 0), QPoint(0, f.y()), f})
         EXPECT_EQ(qAlpha(immagine.pixel(angolo)), 0);
-      }
       EXPECT_EQ(qAlpha(immagine.pixel(f.x() / 2, 1)), 255);
       EXPECT_EQ(qAlpha(immagine.pixel(f / 2)), 255);
       // A half turn leaves the back unchanged: nothing shows which card lies beneath. At 1.25
       // the picture's far edges fall mid-pixel, so the turn only lines up at whole ratios.
-      if (carta == kDorso && dpr != 1.25) {
+      if (carta == kDorso && dpr != 1.25)
         EXPECT_EQ(PixelDiversi(immagine, immagine.mirrored(true, true)), 0);
-      }
       if (dpr != 1) continue;
       // Stock, frame, ink and the sign's colours at the very least.
       EXPECT_GT(prova::ColoriDistinti(immagine), 20);

@@ -32,9 +32,8 @@ TEST(PosizioniSemi, OgniSegnoNellaCorniceSenzaSovrapporsi) {
     const auto coppe = PosizioniCoppe(valore);
     const auto spade = PosizioniSpade(valore);
     const auto bastoni = PosizioniBastoni(valore);
-    for (std::size_t quanti : {denari.size(), coppe.size(), spade.size(), bastoni.size()}) {
+    for (std::size_t quanti : {denari.size(), coppe.size(), spade.size(), bastoni.size()})
       ASSERT_EQ(quanti, std::size_t(valore));
-    }
     for (int i = 0; i < valore; ++i) {
       SCOPED_TRACE(testing::Message() << valore << " #" << i);
       const qreal r = denari[i].misura;
@@ -43,9 +42,8 @@ TEST(PosizioniSemi, OgniSegnoNellaCorniceSenzaSovrapporsi) {
       EXPECT_TRUE(
           kDentroCornice.contains(QRectF(denari[i].centro - QPointF(r, r), QSizeF(2 * r, 2 * r))));
       EXPECT_TRUE(kDentroCornice.contains(Coppa(coppe[i])));
-      for (QPointF punto : {s.elsa, s.punta, b.base, b.cima}) {
+      for (QPointF punto : {s.elsa, s.punta, b.base, b.cima})
         EXPECT_TRUE(kDentroCornice.contains(punto));
-      }
       EXPECT_LT(s.elsa.y(), kDimensioneCarta.height() - 12) << "room for the grip";
       const auto gemelle = std::ranges::count_if(spade, [&](const Spada& t) {
         return t.elsa == Specchio(s.elsa) && t.punta == Specchio(s.punta) && t.curva == -s.curva;
@@ -62,9 +60,8 @@ TEST(PosizioniSemi, OgniSegnoNellaCorniceSenzaSovrapporsi) {
             << j;
       }
       // The settebello's prized coin is the largest of the seven.
-      if (valore == kUltimoNumerale && i != kIndiceSettebello) {
+      if (valore == kUltimoNumerale && i != kIndiceSettebello)
         EXPECT_GT(denari[kIndiceSettebello].misura, r * 1.2);
-      }
     }
   }
 }

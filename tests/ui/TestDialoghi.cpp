@@ -13,7 +13,6 @@
 
 #include "Banco.h"
 #include "ui/Applicazione.h"
-#include "ui/DialogoFile.h"
 
 namespace quintello::ui {
 
@@ -51,9 +50,6 @@ class TestDialoghi : public QObject {
 
  private Q_SLOTS:
   void initTestCase();
-  void applicazione();
-  void filtri_data();
-  void filtri();
   void messaggi_data();
   void messaggi();
   void indirizzoSuUnaRiga();
@@ -66,73 +62,47 @@ class TestDialoghi : public QObject {
 
 void TestDialoghi::initTestCase() {
   PreparaApplicazione(*qobject_cast<QApplication*>(qApp));
+  QCOMPARE(QLocale().language(), QLocale::Italian);
+  // Pictures drawn for several sizes, not one scaled for the panel and the switcher.
+  QVERIFY(QApplication::windowIcon().availableSizes().size() > 1);
   Copione avvio;
   f_ = std::make_unique<FinestraPrincipale>(3, avvio.Collega());
   f_->risposte = {};  // from here on, real dialogs
 }
 
-void TestDialoghi::applicazione() {
-  QCOMPARE(QLocale().language(), QLocale::Italian);
-  // Pictures drawn for several sizes, not one scaled for the panel and the switcher.
-  QVERIFY(QApplication::windowIcon().availableSizes().size() > 1);
-}
-
-void TestDialoghi::filtri_data() {
-  QTest::addColumn<QString>("filtro");
-  QTest::addColumn<QStringList>("attesi");
-  QTest::newRow("gioco") << QString::fromLatin1(kFiltroFile)
-                         << QStringList{"File .qnt (*.qnt)", "Tutti i file (*)"};
-  QTest::newRow("piu' modelli") << "Immagini|*.png;*.jpg" << QStringList{"Immagini (*.png *.jpg)"};
-  QTest::newRow("descrizione senza modello")
-      << "Testo|*.txt|Avanzo" << QStringList{"Testo (*.txt)"};
-  QTest::newRow("vuoto") << "" << QStringList{};
-}
-
-void TestDialoghi::filtri() {
-  QFETCH(QString, filtro);
-  QFETCH(QStringList, attesi);
-  QCOMPARE(FiltriDialogo(filtro.toStdString()), attesi);
-}
-
 void TestDialoghi::messaggi_data() {
   QTest::addColumn<QString>("titolo");
-  QTest::addColumn<int>("pulsanti");
-  QTest::addColumn<int>("icona");
+  QTest::addColumn<Icona>("icona");
   QTest::addColumn<QString>("titoloMostrato");
-  QTest::addColumn<int>("iconaMostrata");
-  QTest::addColumn<int>("premuto");  // 0: the Return key, on the default button
-  QTest::addColumn<int>("risposta");
-  auto riga = [](const char* nome, const char* titolo, Pulsanti pulsanti, Icona icona,
-                 const char* mostrato, QMessageBox::Icon iconaMostrata, int premuto, Risposta r) {
-    QTest::newRow(nome) << QString::fromUtf8(titolo) << int(pulsanti) << int(icona)
-                        << QString::fromUtf8(mostrato) << int(iconaMostrata) << premuto << int(r);
+  QTest::addColumn<QMessageBox::Icon>("iconaMostrata");
+  // Si and No: a Yes/No box, answered by the Return key or a click on No; Ok: an Ok box.
+  QTest::addColumn<Risposta>("risposta");
+  auto riga = [](const char* nome, const char* titolo, Icona icona, const char* mostrato,
+                 QMessageBox::Icon iconaMostrata, Risposta r) {
+    QTest::newRow(nome) << QString::fromUtf8(titolo) << icona << QString::fromUtf8(mostrato)
+                        << iconaMostrata << r;
   };
   const char* lungo = "Un titolo molto più lungo del testo della sua finestra";
-  riga("si predefinito", "Nuova partita", Pulsanti::SiNo, Icona::Nessuna, "Nuova partita",
-       QMessageBox::NoIcon, 0, Risposta::Si);
-  riga("no, titolo lungo", lungo, Pulsanti::SiNo, Icona::Nessuna, lungo, QMessageBox::NoIcon,
-       QMessageBox::No, Risposta::No);
-  riga("informazione senza titolo", "", Pulsanti::Ok, Icona::Informazione, "Quintello",
-       QMessageBox::Information, 0, Risposta::Ok);
-  riga("esclamazione", "", Pulsanti::Ok, Icona::Esclamazione, "Quintello", QMessageBox::Warning,
-       QMessageBox::Ok, Risposta::Ok);
-  riga("critica", "Errore", Pulsanti::Ok, Icona::Critica, "Errore", QMessageBox::Critical, 0,
+  riga("si predefinito", "Nuova partita", Icona::Nessuna, "Nuova partita", QMessageBox::NoIcon,
+       Risposta::Si);
+  riga("no, titolo lungo", lungo, Icona::Nessuna, lungo, QMessageBox::NoIcon, Risposta::No);
+  riga("informazione senza titolo", "", Icona::Informazione, "Quintello", QMessageBox::Information,
        Risposta::Ok);
+  riga("esclamazione", "", Icona::Esclamazione, "Quintello", QMessageBox::Warning, Risposta::Ok);
+  riga("critica", "Errore", Icona::Critica, "Errore", QMessageBox::Critical, Risposta::Ok);
 }
 
 void TestDialoghi::messaggi() {
   QFETCH(QString, titolo);
-  QFETCH(int, pulsanti);
-  QFETCH(int, icona);
+  QFETCH(Icona, icona);
   QFETCH(QString, titoloMostrato);
-  QFETCH(int, iconaMostrata);
-  QFETCH(int, premuto);
-  QFETCH(int, risposta);
-  const bool siNo = pulsanti == int(Pulsanti::SiNo);
+  QFETCH(QMessageBox::Icon, iconaMostrata);
+  QFETCH(Risposta, risposta);
+  const bool siNo = risposta != Risposta::Ok;
   const Messaggio messaggio{.testo = "Vuoi giocare\r\nancora? <sì>",
                             .titolo = titolo.toStdString(),
-                            .pulsanti = Pulsanti(pulsanti),
-                            .icona = Icona(icona)};
+                            .pulsanti = siNo ? Pulsanti::SiNo : Pulsanti::Ok,
+                            .icona = icona};
   Risposta r{};
   QVERIFY(Guarda<QMessageBox>(
       [&] { r = f_->MsgBox(messaggio); },
@@ -140,7 +110,7 @@ void TestDialoghi::messaggi() {
         QCOMPARE(box->windowTitle(), titoloMostrato);
         QCOMPARE(box->text(), QStringLiteral("Vuoi giocare\nancora? <sì>"));
         QCOMPARE(box->textFormat(), Qt::PlainText);
-        QCOMPARE(int(box->icon()), iconaMostrata);
+        QCOMPARE(box->icon(), iconaMostrata);
         QCOMPARE(box->parent(), f_.get());
         // Room for the title beside a window manager's buttons.
         QFont grassetto = box->font();
@@ -150,12 +120,12 @@ void TestDialoghi::messaggi() {
                  siNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
         if (siNo)  // Qt's own Italian: the system's translations are installed
           QCOMPARE(box->button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
-        if (premuto)
-          box->button(QMessageBox::StandardButton(premuto))->click();
-        else
+        if (risposta == Risposta::No)
+          box->button(QMessageBox::No)->click();
+        else  // on the default button
           QTest::keyClick(box, Qt::Key_Return);
       }));
-  QCOMPARE(int(r), risposta);
+  QCOMPARE(r, risposta);
 }
 
 void TestDialoghi::indirizzoSuUnaRiga() {
@@ -188,6 +158,7 @@ void TestDialoghi::salvaSenzaEstensioneNeDomanda() {
   QVERIFY(Guarda<QFileDialog>(salva, [&](QFileDialog* dialogo) {
     QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+    // The game's one filter, in Qt's words.
     QCOMPARE(dialogo->nameFilters(), (QStringList{QStringLiteral("File .qnt (*.qnt)"),
                                                   QStringLiteral("Tutti i file (*)")}));
     QCOMPARE(QDir(dialogo->directory()).canonicalPath(), QDir(cartella.path()).canonicalPath());

@@ -1,21 +1,19 @@
 // The main window: it carries out the game's requests, forwards clicks and keys to it,
 // closes, and tells a screen reader what happens and where the focus is.
-#include <QAccessible>
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
 
 #include "Banco.h"
+#include "controller/Comandi.h"
 #include "pittore/CacheCarte.h"
-#include "ui/Cornice.h"
 #include "ui/Descrizioni.h"
 
 namespace quintello::ui {
 
 using namespace prova;
+using namespace std::string_literals;
 
 namespace {
 
@@ -34,17 +32,14 @@ class TestFinestra : public QObject {
   void cleanup() { f_.reset(); }
   void ridisegna_data();
   void ridisegna();
-  void carteDelPC();
   void statusComeScritto();
   void manoDisabilitataUguale();
-  void spunte();
+  void comandiESpunte();
   void disegno();
-  void giocataDaMouseETastiera();
+  void unaManoDaMouseETastiera();
   void chiusura_data();
   void chiusura();
-  void frasi_data();
   void frasi();
-  void fuocoEDescrizioniInUnaMano();
 
  private:
   Copione copione_;
@@ -59,26 +54,21 @@ void TestFinestra::init() {
 }
 
 void TestFinestra::ridisegna_data() {
-  QTest::addColumn<QString>("terra");
-  QTest::addColumn<QString>("utente");
-  QTest::addColumn<QString>("pc");
-  QTest::addColumn<QString>("terraMostrata");
-  QTest::addColumn<QString>("utenteMostrato");
+  for (const char* colonna : {"terra", "utente", "pc", "terraMostrata", "utenteMostrato"})
+    QTest::addColumn<QString>(colonna);
   QTest::addColumn<int>("coperte");
+  auto riga = [](const char* nome, std::array<const char*, 5> file, int coperte) {
+    QTestData& dati = QTest::newRow(nome);
+    for (const char* fila : file) dati << fila;
+    dati << coperte;
+  };
   // Card order: by value, then denari, spade, coppe, bastoni.
-  QTest::newRow("in ordine") << "0b 1o 7c"
-                             << "8o 3s"
-                             << "2o 2c"
-                             << "1o 7c 0b"
-                             << "3s 8o" << 2;
-  QTest::newRow("posti svuotati") << "9c"
-                                  << ""
-                                  << "6b"
-                                  << "9c"
-                                  << "" << 1;
-  QTest::newRow("piu' carte che posti")
-      << kTerraPiena << kManoPiena << kPCPiena << "1o 1s 1c 1b 2o 2s 2c 2b 3o 3s 3c 3b 4o 4s 4c"
-      << "5o 5s 5c" << 3;
+  riga("in ordine", {"0b 1o 7c", "8o 3s", "2o 2c", "1o 7c 0b", "3s 8o"}, 2);
+  riga("posti svuotati", {"9c", "", "6b", "9c", ""}, 1);
+  riga("piu' carte che posti",
+       {kTerraPiena, kManoPiena, kPCPiena, "1o 1s 1c 1b 2o 2s 2c 2b 3o 3s 3c 3b 4o 4s 4c",
+        "5o 5s 5c"},
+       3);
 }
 
 void TestFinestra::ridisegna() {
@@ -104,16 +94,10 @@ void TestFinestra::ridisegna() {
   QCOMPARE(Fila(*f_, "terra").join(u' '), terraMostrata);
   QCOMPARE(Fila(*f_, "user").join(u' '), utenteMostrato);
   QCOMPARE(Fila(*f_, "pc"), QStringList(coperte, kCoperta));
-}
-
-void TestFinestra::carteDelPC() {
-  Carte carte;
-  Metti(carte, "5c", ManoPC);
-  f_->Ridisegna(carte);
-  f_->DisegnaCartePC({9, Spade}, 2);  // the card played, face up in its place
-  f_->DisegnaCartePC({}, 1);          // not a card: the place shows, covered
-  f_->DisegnaCartePC({1, Coppe}, 3);  // no such places
-  f_->DisegnaCartePC({1, Coppe}, -1);
+  // The computer's play: the card face up in its place, whether the place was shown or not.
+  f_->DisegnaCartePC({9, Spade}, 2);
+  f_->DisegnaCartePC({}, 1);  // not a card: the place shows, covered
+  for (int fuori : {3, -1}) f_->DisegnaCartePC({1, Coppe}, fuori);  // no such places
   QCOMPARE(Fila(*f_, "pc"), (QStringList{kCoperta, kCoperta, "9s"}));
   QCOMPARE(Posto(*f_, "pc", 2)->accessibleName(), QStringLiteral("cavallo di spade"));
 }
@@ -136,7 +120,7 @@ void TestFinestra::manoDisabilitataUguale() {
   QCOMPARE(Posto(*f_, "user", 1)->grab().toImage(), abilitata);
 }
 
-void TestFinestra::spunte() {
+void TestFinestra::comandiESpunte() {
   auto spuntate = [&] {
     QStringList nomi;
     for (const QAction* voce : f_->findChildren<QAction*>())
@@ -144,6 +128,8 @@ void TestFinestra::spunte() {
     nomi.sort();
     return nomi;
   };
+  for (const auto& [nome, gestore] : Comandi())  // each command has its control, named after it
+    QVERIFY2(f_->findChild<QObject*>(QString::fromLatin1(nome.data(), nome.size())), nome.data());
   f_->SpuntaObiettivo(Obiettivo::Undici, false);  // the game's requests, as after loading
   f_->SpuntaObiettivo(Obiettivo::Ventuno, true);
   QCOMPARE(spuntate(), (QStringList{"classico", "ventuno"}));
@@ -171,35 +157,55 @@ void TestFinestra::disegno() {
   QCOMPARE(doppia.deviceIndependentSize(), QSizeF(semplice.size()));
 }
 
-void TestFinestra::giocataDaMouseETastiera() {
+void TestFinestra::unaManoDaMouseETastiera() {
+  QVERIFY(QTest::qWaitForWindowActive(f_.get()));
   Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
   Clicca(Posto(*f_, "user", 2));
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{2});
   QCOMPARE(Visibili(*f_, "Shape1"), (QList<int>{2, 3}));
+  // The chosen card takes the focus; the framed table cards, and those alone, say they are taken.
+  QCOMPARE(QApplication::focusWidget(), Posto(*f_, "user", 2));
+  QCOMPARE(Posto(*f_, "user", 0)->accessibleDescription(), QStringLiteral("non selezionata"));
+  for (int i = 0; i < 4; ++i) {
+    QCOMPARE(Posto(*f_, "terra", i)->accessibleDescription().isEmpty(),
+             !Visibili(*f_, "Shape1").contains(i));
+  }
   QTest::keyClick(f_.get(), Qt::Key_Return);  // giocatautente
   // The king took the four and the six; the computer's five shows face up until "Ok".
   QCOMPARE(Fila(*f_, "terra").join(u' '), QStringLiteral("1o 2c"));
   QCOMPARE(Posto(*f_, "pc", 0)->carta().valore, 5);
-  QVERIFY(!Bottone(*f_, "procedi")->isHidden());
+  QAbstractButton* procedi = Bottone(*f_, "procedi");
+  QVERIFY(!procedi->isHidden());
+  QCOMPARE(QApplication::focusWidget(), procedi);
   // The hand waits: a click or a key on it does nothing.
   QVERIFY(!Posto(*f_, "user", 0)->isEnabled());
   Clicca(Posto(*f_, "user", 0));
   QTest::keyClick(f_.get(), Qt::Key_1);
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{});
 
-  Clicca(Bottone(*f_, "procedi"));
+  QTest::keyClick(procedi, Qt::Key_Space);  // continue: the focus stays in the game
   QVERIFY(!Bottone(*f_, "giocatautente")->isHidden());
-  QVERIFY(Posto(*f_, "user", 0)->isEnabled());
+  QCOMPARE(QApplication::focusWidget(), Posto(*f_, "user", 0));
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{0});
   const QStringList terra = Fila(*f_, "terra");  // the computer's five, now on the table
   QVERIFY(terra.size() == 3 && terra.last().startsWith(u'5'));
+  // Tab: the hand, the shown "Ok", then the donation buttons.
+  QList<QWidget*> ordine;
+  for (int passo = 0; passo < 4; ++passo) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ordine << QApplication::focusWidget();
+  }
+  QCOMPARE(ordine, (QList<QWidget*>{Posto(*f_, "user", 1), Bottone(*f_, "giocatautente"),
+                                    Bottone(*f_, "Command1"), Bottone(*f_, "Command2")}));
   QTest::keyClick(f_.get(), Qt::Key_3);  // two cards left: no third place
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{0});
   // From a focused button too: the keys it does not use reach the window.
   QTest::keyClick(Bottone(*f_, "Command1"), Qt::Key_2);
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{1});
+  QTest::keyClick(f_.get(), Qt::Key_1);  // the first place answers too
+  QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{0});
   QTest::keyClick(f_.get(), Qt::Key_Enter);  // giocatautente
-  QVERIFY(!Bottone(*f_, "procedi")->isHidden());
+  QVERIFY(!procedi->isHidden());
 }
 
 void TestFinestra::chiusura_data() {
@@ -223,85 +229,12 @@ void TestFinestra::chiusura() {
   QCOMPARE(f_->Chiusa(), daEsci);
 }
 
-void TestFinestra::frasi_data() {
-  QTest::addColumn<QString>("frase");
-  QTest::addColumn<QString>("attesa");
-  auto riga = [](const char* nome, const std::string& frase, const char* attesa) {
-    QTest::newRow(nome) << QString::fromStdString(frase) << QString::fromUtf8(attesa);
-  };
-  riga("nessuna presa", DescrizioneProposta("", 0, 0), "selezionata, nessuna presa");
-  riga("una sola proposta", DescrizioneProposta("8b", 1, 1),
-       "selezionata, prende fante di bastoni");
-  riga("tre carte", DescrizioneProposta("1o2s3c", 3, 3),
-       "selezionata, prende asso di denari, due di spade e tre di coppe, proposta 3 di 3");
-  riga("in tavola", FraseGiocata(Giocatore::Utente, {9, Denari}, "", false),
-       "Hai giocato cavallo di denari in tavola.");
-  riga("scopa del computer", FraseGiocata(Giocatore::PC, {10, Spade}, "4b6c", true),
-       "Il computer ha giocato re di spade e preso quattro di bastoni e sei di coppe, scopa!");
-}
-
 void TestFinestra::frasi() {
-  QFETCH(QString, frase);
-  QFETCH(QString, attesa);
-  QCOMPARE(frase, attesa);
-}
-
-void TestFinestra::fuocoEDescrizioniInUnaMano() {
-  QVERIFY(QTest::qWaitForWindowActive(f_.get()));
-  // The frames are painted borders only: no accessible object stands for them.
-  for (QWidget* contenitore : {f_->centralWidget(), Controllo(*f_, QStringLiteral("Frame1"))}) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(contenitore);
-    QVERIFY(a->childCount() > 0);
-    for (int i = 0; i < a->childCount(); ++i)
-      QVERIFY(!qobject_cast<Cornice*>(a->child(i)->object()));
-  }
-  QSet<QString> nomi;  // the buttons' captions say little: each has a name of its own
-  for (const char* nome : {"Command1", "Command2", "giocatautente", "procedi"})
-    nomi << Bottone(*f_, nome)->accessibleName();
-  QVERIFY(nomi.size() == 4 && !nomi.contains(QString()));
-
-  Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
-  QTest::keyClick(f_.get(), Qt::Key_2);  // a seven: the ace and the six, or ace, two and four
-  PostoCarta* sette = Posto(*f_, "user", 1);
-  QCOMPARE(QApplication::focusWidget(), sette);
-  const QString prima = sette->accessibleDescription();
-  QVERIFY2(prima.startsWith(QStringLiteral("selezionata, prende asso di denari")) &&
-               prima.endsWith(QStringLiteral(", proposta 1 di 2")),
-           qPrintable(prima));
-  QCOMPARE(Posto(*f_, "user", 0)->accessibleDescription(), QStringLiteral("non selezionata"));
-  for (int i = 0; i < 4; ++i) {  // the framed table cards, and those alone, say they are taken
-    QCOMPARE(Posto(*f_, "terra", i)->accessibleDescription().isEmpty(),
-             !Visibili(*f_, "Shape1").contains(i));
-  }
-
-  QTest::keyClick(sette, Qt::Key_Space);  // the next proposal
-  QVERIFY(sette->accessibleDescription().endsWith(QStringLiteral(", proposta 2 di 2")));
-  QCOMPARE(QApplication::focusWidget(), sette);
-
-  QObject spia;  // the focus goes straight to "Ok", through no other control
-  QWidgetList fuochi;
-  connect(qApp, &QApplication::focusChanged, &spia, [&](QWidget*, QWidget* w) { fuochi << w; });
-  QTest::keyClick(sette, Qt::Key_Return);  // plays; the computer answers
-  QAbstractButton* procedi = Bottone(*f_, "procedi");
-  QCOMPARE(fuochi, QWidgetList{procedi});
-  const QString giocate = procedi->accessibleDescription();
-  QVERIFY2(
-      giocate.startsWith(QStringLiteral("Hai giocato sette di coppe e preso asso di denari")) &&
-          giocate.contains(QStringLiteral(". Il computer ha giocato cinque di ")),
-      qPrintable(giocate));
-
-  QTest::keyClick(procedi, Qt::Key_Space);  // continue: the focus stays in the game
-  QCOMPARE(QApplication::focusWidget(), Posto(*f_, "user", 0));
-  QVERIFY(Posto(*f_, "user", 0)->accessibleDescription().startsWith("selezionata, "));
-
-  // Tab: the hand, the shown "Ok", then the donation buttons.
-  QList<QWidget*> ordine;
-  for (int passo = 0; passo < 4; ++passo) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ordine << QApplication::focusWidget();
-  }
-  QCOMPARE(ordine, (QList<QWidget*>{Posto(*f_, "user", 1), Bottone(*f_, "giocatautente"),
-                                    Bottone(*f_, "Command1"), Bottone(*f_, "Command2")}));
+  // A list of three and a card laid down; the AT-SPI check reads the other shapes in a hand.
+  QCOMPARE(DescrizioneProposta("1o2s3c", 3, 3),
+           "selezionata, prende asso di denari, due di spade e tre di coppe, proposta 3 di 3"s);
+  QCOMPARE(FraseGiocata(Giocatore::Utente, {9, Denari}, "", false),
+           "Hai giocato cavallo di denari in tavola."s);
 }
 
 }  // namespace quintello::ui

@@ -38,8 +38,19 @@ void TestSchermata::finestraIntera() {
   QCOMPARE(a.width(), 794);
   QVERIFY(a.height() > 512 && a.height() < 512 + 60);  // the menu bar above the client area
   QCOMPARE(QImage(png[1]).size(), a.size() * 2);
-  // The table's green at the top left of Frame1, below the menu bar.
-  QCOMPARE(a.pixel(10, a.height() - 512 + 10), qRgb(0, 128, 0));
+  // The fixed colours, in the client area below the menu bar: the table's green, the donation
+  // buttons' lighter green, the red frame on each side of the first card of the hand.
+  const std::pair<QRgb, QList<QPoint>> colori[] = {
+      {qRgb(0, 128, 0), {{10, 10}}},
+      {qRgb(0, 255, 0), {{516, 20}, {516, 476}}},
+      {qRgb(255, 0, 0), {{547, 313}, {547, 452}, {505, 383}, {589, 383}}}};
+  for (const auto& [colore, punti] : colori) {
+    for (const QPoint p : punti) {
+      const QRgb visto = a.pixel(p + QPoint(0, a.height() - 512));
+      QVERIFY2(visto == colore,
+               qPrintable(QString("%1,%2: %3").arg(p.x()).arg(p.y()).arg(visto, 0, 16)));
+    }
+  }
   QCOMPARE(QImage(png[2]), a);  // the same seed, the same picture
   QVERIFY(QImage(png[3]) != a);
 }
