@@ -88,7 +88,7 @@ void Gioco::giocatautente_Click() {
   if (slot < 0 || slot >= kPostiMano || !stato_.SlotUtente(slot).valida()) return;
   const Carta giocata = stato_.SlotUtente(slot);
   mano_.Applica(Giocatore::Utente, {giocata, InsiemeCarte::DaCodici(stato_.presautente)});
-  Registra();
+  RegistraGiocata();
   finestra_.AnnunciaGiocata(Giocatore::Utente, giocata, stato_.presautente,
                             mano_.Storia().back().scopa);
   Ridisegna();
@@ -120,7 +120,7 @@ void Gioco::GiocaComputer() {
     finestra_.DisegnaCartePC(scelta->carta, 0);
     IncorniciaPresa(scelta->presa);
     mano_.Applica(Giocatore::PC, *scelta);
-    Registra();
+    RegistraGiocata();
     finestra_.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa.Codici(),
                               mano_.Storia().back().scopa);
   }
@@ -335,6 +335,13 @@ void Gioco::IncorniciaPresa(InsiemeCarte presa) {
 void Gioco::Registra() {
   stato_.carte = mano_.Luoghi();
   if (stato_.UltimaPresa() != mano_.UltimaPresa())
+    stato_.ultimapresa = mano_.UltimaPresa() == Giocatore::Utente ? 1 : 0;
+}
+
+void Gioco::RegistraGiocata() {
+  Registra();
+  // A capture writes its side's code, whatever other code a saved game brought.
+  if (!mano_.Storia().back().scelta.presa.Vuoto())
     stato_.ultimapresa = mano_.UltimaPresa() == Giocatore::Utente ? 1 : 0;
 }
 

@@ -103,6 +103,8 @@ class Gioco {
   // The hand's cards and last capture written into the match state, which
   // the window shows and a save stores.
   void Registra();
+  // The same after a play.
+  void RegistraGiocata();
   // The hand the match state shows, from the user's turn on.
   void RiprendiMano();
 

@@ -293,6 +293,15 @@ TEST_F(Ostili, AFileCutShortKeepsTheTargetItRead) {
   EXPECT_TRUE(PartitaGiocabile(gioco.Stato()));
 }
 
+TEST_F(Ostili, ACaptureWritesItsSideOverAnOddLastCapturer) {
+  Scrivi("ultima.qnt", Riga(14, "10"));  // any code but 0 counts as the user
+  ASSERT_EQ(Carica("ultima.qnt"), "");
+  for (int i = 0; i < kPostiMano && gioco.Stato().presautente.empty(); ++i) gioco.user_Click(i);
+  ASSERT_FALSE(gioco.Stato().presautente.empty()) << "no card of the hand can take";
+  gioco.giocatautente_Click();
+  EXPECT_EQ(gioco.Stato().ultimapresa, 1);
+}
+
 // Runs `prova` in a child process; true when it exited with 0.
 template <typename F>
 bool NelFiglio(F prova) {
