@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "GiocatoreCasuale.h"
 #include "Invarianti.h"
 #include "esperto/Esperto.h"
+#include "rules/ProponiPresa.h"
 
 namespace quintello {
 namespace {
@@ -44,9 +46,11 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
   int cicli = 0;
   for (uint64_t seme = 1; seme <= 40; ++seme) {
     FinestraRegistrata f;
+    f.RegistraAnnunci(true);
     Gioco g(f, seme);
     g.Form_Load();
     if (g.Azioni().procedi) g.procedi_Click();
+    f.PrendiEventi();
     const StatoPartita prima = g.Stato();
     Generatore caso(seme);  // the hint's draws start from the game's seed
     const Scelta attesa = ScegliEsperto(VistaDi(g.ManoInCorso(), Giocatore::Utente), caso);
@@ -57,6 +61,12 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     EXPECT_EQ(dopo.presautente, attesa.presa.Codici()) << "seme " << seme;
     EXPECT_EQ(dopo.carte, prima.carte);
     cicli += dopo.indicepresa > 1;
+    const int totale = ProponiPresa(g.ManoInCorso().Terra(), attesa.carta.valore, 0).totale;
+    EXPECT_LE(std::ranges::count_if(f.PrendiEventi(), [](const std::string& e) {
+                return e.starts_with("PROPOSTA");
+              }),
+              std::max(totale, 1))
+        << "seme " << seme << ": the hint cycles past its capture";
     g.giocatautente_Click();  // in the pause the hint does nothing, nor a place that is none
     const StatoPartita pausa = g.Stato();
     g.suggerimento_Click();

@@ -20,7 +20,10 @@ inline std::string InvariantiViolate(const Gioco& g, const FinestraRegistrata& f
   if (stato.flag.giocatautente == stato.flag.procedi) return "not exactly one play button shown";
   if (f.CarteMostrate().Conta(ManoUtente) != carte.Conta(ManoUtente))
     return "the window shows another hand";
-  if (g.ManoInCorso().Luoghi() != carte) return "the hand in play and the match state differ";
+  const Mano& mano = g.ManoInCorso();
+  if (mano.Luoghi() != carte || mano.Mazziere() != stato.Mazziere() ||
+      mano.UltimaPresa() != stato.UltimaPresa())
+    return "the hand in play and the match state differ";
   if (!PartitaGiocabile(stato)) return "a save of this game would not load";
   const std::string file = ScriviPartita(stato);
   const PartitaLetta letta = LeggiPartita(file, StatoPartita{});
