@@ -45,9 +45,11 @@ Scelta ScegliEsperto(const Vista& vista, Generatore& caso, const ParametriEspert
 
   std::vector<double> somma(mosse.size(), 0.0), campione(mosse.size());
   long nodi = 0;
+  // One hand for every sample: the search gives it back as it found it.
+  Mano mano = vista.mano;
   auto cerca = [&](InsiemeCarte manoSua) {
     if (nodi >= parametri.nodiMassimi) return;
-    Mano mano = ManoCon(vista, manoSua);
+    Completa(mano, vista, manoSua);
     Ricerca ricerca(vista.posto);
     ricerca.limite = parametri.nodiMassimi - nodi;
     const double inf = std::numeric_limits<double>::infinity();

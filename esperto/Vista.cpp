@@ -14,11 +14,9 @@ Vista VistaDi(const Mano& mano, Giocatore posto) {
   return v;
 }
 
-Mano ManoCon(const Vista& vista, InsiemeCarte sue) {
-  Mano m = vista.mano;
-  m.ImpostaCarte(Altro(vista.posto), sue);
-  m.ImpostaMazzo(vista.nonViste - sue);
-  return m;
+void Completa(Mano& mano, const Vista& vista, InsiemeCarte sue) {
+  mano.ImpostaCarte(Altro(vista.posto), sue);
+  mano.ImpostaMazzo(vista.nonViste - sue);
 }
 
 }  // namespace quintello

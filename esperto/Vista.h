@@ -20,7 +20,8 @@ struct Vista {
 // The one function that reads the hand for a seat.
 Vista VistaDi(const Mano& mano, Giocatore posto);
 
-// The hand of `vista` as it would be if the other side held `sue`.
-Mano ManoCon(const Vista& vista, InsiemeCarte sue);
+// Makes `mano`, the hand of `vista`, the one where the other side holds `sue`
+// and the deck the rest of the unseen cards.
+void Completa(Mano& mano, const Vista& vista, InsiemeCarte sue);
 
 }  // namespace quintello

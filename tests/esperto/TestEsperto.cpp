@@ -123,7 +123,9 @@ TEST(VistaDi, EachSeatSeesItsOwnSideAndOnlyCountsOfTheOther) {
     const Vista v = VistaDi(mano, io);
     EXPECT_TRUE((v.mano.CarteIn(Altro(io)) | v.mano.Mazzo()).Vuoto());
     EXPECT_EQ(v.nonViste, mano.Mazzo() | mano.CarteIn(Altro(io)));
-    EXPECT_EQ(ManoCon(v, mano.CarteIn(Altro(io))), mano) << "the sample that is the real hand";
+    Mano campione = v.mano;
+    Completa(campione, v, mano.CarteIn(Altro(io)));
+    EXPECT_EQ(campione, mano) << "the sample that is the real hand";
   }
 }
 
