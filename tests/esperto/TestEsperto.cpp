@@ -58,16 +58,16 @@ TEST(ScegliEsperto, InTheLastDealItsPlayIsWorthTheBestOne) {
       if (!m.Mazzo().Vuoto() || m.CarteIn(m.Turno()).Quante() < 2) return Casuale(m, caso);
       ++posizioni;
       Mano prova = m;
+      const std::vector<Scelta> mosse = m.MosseLegali();
       std::vector<int> valori;
-      for (const Scelta& s : m.MosseLegali()) {
+      for (const Scelta& s : mosse) {
         prova.Applica(s);
         valori.push_back(Minimax(prova, m.Turno()));
         prova.Annulla();
       }
       Generatore suo(seme);
       const Scelta scelta = ScegliEsperto(VistaDi(m, m.Turno()), suo);
-      prova.Applica(scelta);
-      const int valore = Minimax(prova, m.Turno());
+      const int valore = valori[std::ranges::find(mosse, scelta) - mosse.begin()];
       EXPECT_EQ(valore, *std::ranges::max_element(valori))
           << "seme " << seme << ": " << CodiceCarta(scelta.carta) << " " << scelta.presa.Codici();
       sceltePari += std::ranges::count(valori, valore) > 1;
@@ -135,18 +135,16 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
   int posizioni = 0, diverse = 0;
   for (uint64_t seme = 100; seme < 106; ++seme) {
     ManoGiocata(seme, [&](const Mano& m, Generatore& caso) {
-      const Giocatore io = m.Turno(), lui = Altro(io);
-      Mano altra = m;
-      InsiemeCarte nonViste = m.CarteIn(lui) | m.Mazzo();
+      const Vista vista = VistaDi(m, m.Turno());
+      InsiemeCarte nonViste = vista.nonViste, sue;
       Generatore mescola(seme * 1000 + posizioni++);
-      InsiemeCarte sue;
-      for (int i = m.CarteIn(lui).Quante(); i > 0; --i) sue |= *PescaCarta(nonViste, mescola);
-      altra.ImpostaCarte(lui, sue);
-      altra.ImpostaMazzo(nonViste);
+      for (int i = vista.carteSue; i > 0; --i) sue |= *PescaCarta(nonViste, mescola);
+      Mano altra = m;
+      Completa(altra, vista, sue);
       diverse += !(altra == m);
       Generatore copia = caso;
-      const Scelta scelta = ScegliEsperto(VistaDi(m, io), caso);
-      EXPECT_EQ(ScegliEsperto(VistaDi(altra, io), copia), scelta);
+      const Scelta scelta = ScegliEsperto(vista, caso);
+      EXPECT_EQ(ScegliEsperto(VistaDi(altra, m.Turno()), copia), scelta);
       return scelta;
     });
   }

@@ -62,9 +62,8 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     EXPECT_EQ(dopo.carte, prima.carte);
     cicli += dopo.indicepresa > 1;
     const int totale = ProponiPresa(g.ManoInCorso().Terra(), attesa.carta.valore, 0).totale;
-    EXPECT_LE(std::ranges::count_if(f.PrendiEventi(), [](const std::string& e) {
-                return e.starts_with("PROPOSTA");
-              }),
+    EXPECT_LE(std::ranges::count_if(f.PrendiEventi(),
+                                    [](const std::string& e) { return e.starts_with("PROPOSTA"); }),
               std::max(totale, 1))
         << "seme " << seme << ": the hint cycles past its capture";
     g.giocatautente_Click();  // in the pause the hint does nothing, nor a place that is none

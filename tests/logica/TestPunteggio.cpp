@@ -2,6 +2,9 @@
 // line, are pinned by the playthroughs in tests/scenari.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "MettiCarte.h"
 #include "scoring/ContaPunti.h"
 #include "scoring/FineMano.h"
@@ -86,17 +89,13 @@ TEST(FineMano, TableToTheLastCapturerThenTheCountAndTheDecision) {
     StatoPartita stato;
     stato.carte = Finita("1s 2s 3s 4s 5s 6s 8s 9s");
     Metti(stato.carte, "1o 0b", Terra);
-    stato.ultimapresa = c.ultimapresa;
-    stato.puntivittoria = c.puntivittoria;
-    stato.punteggiopc = c.pc;
-    stato.punteggiouser = c.utente;
+    std::tie(stato.ultimapresa, stato.puntivittoria, stato.punteggiopc, stato.punteggiouser) =
+        std::tie(c.ultimapresa, c.puntivittoria, c.pc, c.utente);
     Mano mano = Mano::DaLuoghi(stato.carte, Giocatore::PC, stato.UltimaPresa(), Giocatore::PC);
     const FineDellaMano fine = FineMano(mano, stato);
-    const Carte dopo = mano.Luoghi();
-    EXPECT_EQ(dopo.Conta(Terra), 0);
-    EXPECT_EQ(dopo(1, Denari), c.ultimapresa ? PresaUtente : PresaPC);
-    EXPECT_EQ(stato.punteggiopc, c.pcDopo);
-    EXPECT_EQ(stato.punteggiouser, c.utenteDopo);
+    EXPECT_TRUE(mano.Terra().Vuoto());
+    EXPECT_TRUE(mano.Prese(stato.UltimaPresa()).Contiene(Carta{1, Denari}));
+    EXPECT_EQ(std::pair(stato.punteggiopc, stato.punteggiouser), std::pair(c.pcDopo, c.utenteDopo));
     EXPECT_EQ(fine.esito, c.esito) << c.pc << "-" << c.utente << " a " << c.puntivittoria;
   }
 }

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "MettiCarte.h"
+#include "engine/Mazzo.h"
 #include "rules/Combinazioni.h"
 #include "rules/Mano.h"
 #include "rules/OrdinamentoScambi.h"
@@ -28,63 +29,46 @@ Voci Testi(const Lista& lista) {
   return voci;
 }
 
-// An independent enumeration: every non-empty subset as an increasing index
-// sequence, in lexicographic order, kept by its sum.
-std::array<Voci, kSommaMassima + 1> ForzaBruta(const Voci& terra) {
-  const int n = static_cast<int>(terra.size());
+// An independent enumeration: every non-empty subset of the table's cards as
+// an increasing index sequence, in lexicographic order, kept by its sum.
+std::array<Voci, kSommaMassima + 1> ForzaBruta(const std::vector<Carta>& terra) {
   std::vector<std::vector<int>> sottoinsiemi;
-  for (int maschera = 1; maschera < (1 << n); ++maschera) {
-    std::vector<int> indici;
-    for (int i = 0; i < n; ++i)
-      if (maschera & (1 << i)) indici.push_back(i);
-    sottoinsiemi.push_back(indici);
+  for (unsigned maschera = 1; maschera < (1u << terra.size()); ++maschera) {
+    sottoinsiemi.emplace_back();
+    for (int i = 0; i < static_cast<int>(terra.size()); ++i)
+      if (maschera & (1u << i)) sottoinsiemi.back().push_back(i);
   }
   std::sort(sottoinsiemi.begin(), sottoinsiemi.end());
   std::array<Voci, kSommaMassima + 1> liste;
   for (const auto& indici : sottoinsiemi) {
-    std::string presa;
-    int somma = 0;
-    for (int i : indici) {
-      presa += terra[i];
-      somma += LeggiCarta(terra[i]).valore;
-    }
-    if (somma <= kSommaMassima) liste[somma].push_back(presa);
+    InsiemeCarte presa;
+    for (int i : indici) presa |= terra[i];
+    if (presa.SommaValori() <= kSommaMassima) liste[presa.SommaValori()].push_back(presa.Codici());
   }
   return liste;
 }
 
 TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
-  std::mt19937 caso(2024);
-  std::vector<Carta> mazzo;
-  for (int16_t v = 1; v <= kValori; ++v)
-    for (int16_t s = 1; s <= kSemi; ++s) mazzo.push_back({v, s});
+  Generatore caso(2024);
   for (int prova = 0; prova < 300; ++prova) {
-    std::shuffle(mazzo.begin(), mazzo.end(), caso);
-    const int quante = static_cast<int>(caso() % (kCarteTerraMassime + 1));
-    Carte carte;
-    for (int i = 0; i < quante; ++i) carte[mazzo[i]] = Terra;
-    Voci terra;
-    for (std::size_t k = 0; k < NumeroCodici(Codici(carte, Terra)); ++k)
-      terra.emplace_back(CodiceN(Codici(carte, Terra), k));
-    const Combinazioni comb = CalcolaCombinazioni(carte.Insieme(Terra));
-    const auto attese = ForzaBruta(terra);
+    InsiemeCarte mazzo = InsiemeCarte::Tutte(), terra;
+    for (int i = caso.ParteIntera(kCarteTerraMassime + 1); i > 0; --i)
+      terra |= *PescaCarta(mazzo, caso);
+    std::vector<Carta> carte;
+    for (Carta c : terra) carte.push_back(c);
+    const Combinazioni comb = CalcolaCombinazioni(terra);
+    const auto attese = ForzaBruta(carte);
     for (int s = 1; s <= kSommaMassima; ++s)
       ASSERT_EQ(Testi(comb.liste[s]), attese[s]) << "somma " << s;
-
     for (int v = 1; v <= kValori; ++v) {
-      ElencoPrese lista;
-      for (InsiemeCarte presa : comb.liste[v]) lista.Aggiungi(presa);
-      CombinazioniObbligate(carte.Insieme(Terra), lista, v);
-      const Voci unaVolta = Testi(lista);
-      CombinazioniObbligate(carte.Insieme(Terra), lista, v);
-      ASSERT_EQ(Testi(lista), unaVolta) << "forcing twice is forcing once";
       ElencoPrese prese;
-      PreseDi(carte.Insieme(Terra), v, prese);
-      ASSERT_EQ(Testi(prese), unaVolta) << "the captures offered are the forced list";
-      Voci stessoValore;
-      for (const std::string& c : terra)
-        if (LeggiCarta(c).valore == v) stessoValore.push_back(c);
-      ASSERT_EQ(unaVolta, stessoValore.empty() ? attese[v] : stessoValore) << "valore " << v;
+      PreseDi(terra, v, prese);
+      const InsiemeCarte stessoValore = terra & InsiemeCarte::DelValore(v);
+      Voci singole;
+      for (Carta c : stessoValore) singole.push_back(CodiceCarta(c));
+      ASSERT_EQ(Testi(prese), stessoValore.Vuoto() ? attese[v] : singole) << "valore " << v;
+      CombinazioniObbligate(terra, prese, v);
+      ASSERT_EQ(Testi(prese), stessoValore.Vuoto() ? attese[v] : singole) << "forcing again";
     }
   }
 }
@@ -93,8 +77,7 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
   struct Caso {
     const char* terra;
     int valore;
-    int16_t indice;  // the counter before the click
-    int16_t dopo;
+    int16_t indice, dopo;  // the counter before the click and after
     const char* presa;
     int totale;
   };
@@ -117,52 +100,38 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
   }
 }
 
-TEST(Mano, LaysCapturesSweepsAndTakesBack) {
-  struct Caso {
-    const char* terra;
-    const char* carta;
-    const char* presa;
-    Giocatore chi;
-    const char* terraDopo;
-    const char* pila;  // the player's captured pile, sweep card apart
-    int16_t scopa;     // the played card's location when it swept, else 0
-    Giocatore ultimaPresa;
-  };
-  const Caso casi[] = {
-      {"1o 3c", "6b", "", Giocatore::Utente, "1o3c6b", "", 0, Giocatore::Utente},
-      {"1o 3c", "6b", "", Giocatore::PC, "1o3c6b", "", 0, Giocatore::Utente},
-      {"1o 3c 6s", "4b", "1o3c", Giocatore::Utente, "6s", "1o3c4b", 0, Giocatore::Utente},
-      {"1o 3c 6s", "4b", "1o3c", Giocatore::PC, "6s", "1o3c4b", 0, Giocatore::PC},
-      {"2c 5s", "7o", "2c5s", Giocatore::Utente, "", "2c5s", ScopaUtente, Giocatore::Utente},
-      {"2c 5s", "7o", "2c5s", Giocatore::PC, "", "2c5s", ScopaPC, Giocatore::PC},
-  };
-  for (const Caso& c : casi) {
-    Carte carte;
-    Metti(carte, c.terra, Terra);
-    const Carta carta = LeggiCarta(c.carta);
-    carte[carta] = c.chi == Giocatore::Utente ? ManoUtente : ManoPC;
-    Metti(carte, "9o", ManoUtente);  // the other side holds a card: the turn passes
-    Metti(carte, "9s", ManoPC);
-    Mano mano = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::Utente, c.chi);
-    ASSERT_EQ(mano.Luoghi(), carte) << "the hand reads back the table it was made from";
-    const Mano prima = mano;
-    mano.Applica(c.chi, {carta, InsiemeCarte::DaCodici(c.presa)});
-    const Carte dopo = mano.Luoghi();
-    const Luogo pila = c.chi == Giocatore::Utente ? PresaUtente : PresaPC;
-    EXPECT_EQ(Codici(dopo, Terra), c.terraDopo) << c.terra << " + " << c.carta;
-    EXPECT_EQ(Codici(dopo, pila), c.pila) << c.terra << " + " << c.carta;
-    const int16_t luogo = *c.presa ? pila : Terra;
-    EXPECT_EQ(dopo[carta], c.scopa != 0 ? c.scopa : luogo) << c.carta;
-    EXPECT_EQ(dopo.Conta(ScopaPC) + dopo.Conta(ScopaUtente), c.scopa != 0);
-    EXPECT_EQ(mano.UltimaPresa(), c.ultimaPresa) << c.terra << " + " << c.carta;
-    EXPECT_EQ(mano.Turno(), Altro(c.chi));
-    EXPECT_EQ(
-        mano.Storia().back(),
-        (Giocata{
-            c.chi, {carta, InsiemeCarte::DaCodici(c.presa)}, c.scopa != 0, Giocatore::Utente}));
-    mano.Annulla();
-    EXPECT_EQ(mano, prima) << c.terra << " + " << c.carta << " taken back";
+// Random hands played through the hand model: every play moves exactly the
+// cards it names, a capture makes its side the last capturer and sweeps when
+// it empties the table, and taking a play back gives the hand as it was.
+TEST(Mano, EveryPlayMovesItsCardsAndTakesBack) {
+  int scope = 0;
+  for (uint64_t seme = 1; seme <= 40; ++seme) {
+    Generatore caso(seme);
+    Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
+    mano.DaiPrimaSmazzata(caso);
+    GiocaMano(mano, caso, [&](const Mano& m) {
+      const std::vector<Scelta> mosse = m.MosseLegali();
+      const Scelta s = mosse[caso.ParteIntera(static_cast<int>(mosse.size()))];
+      const Giocatore chi = m.Turno(), prima = m.UltimaPresa();
+      Mano dopo = m;
+      dopo.Applica(s);
+      const bool presa = !s.presa.Vuoto();
+      EXPECT_EQ(dopo.CarteIn(chi), m.CarteIn(chi) - s.carta);
+      EXPECT_EQ(dopo.Terra(), presa ? m.Terra() - s.presa : m.Terra() | s.carta);
+      EXPECT_EQ(dopo.Prese(chi), presa ? m.Prese(chi) | s.presa | s.carta : m.Prese(chi));
+      EXPECT_EQ(dopo.UltimaPresa(), presa ? chi : prima);
+      EXPECT_EQ(dopo.Scope(chi) - m.Scope(chi),
+                presa && dopo.Terra().Vuoto() ? InsiemeCarte(s.carta) : InsiemeCarte());
+      EXPECT_EQ(
+          Mano::DaLuoghi(dopo.Luoghi(), dopo.Mazziere(), dopo.UltimaPresa(), dopo.Turno()).Luoghi(),
+          dopo.Luoghi());
+      scope += dopo.Storia().back().scopa;
+      dopo.Annulla();
+      EXPECT_EQ(dopo, m);
+      return s;
+    });
   }
+  EXPECT_GT(scope, 0);
 }
 
 // The exchange loop itself, as written: the reference the fast version is held to.
