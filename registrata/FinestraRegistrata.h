@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controller/Finestra.h"
+#include "engine/StatoPartita.h"
 
 namespace quintello {
 
@@ -44,12 +45,18 @@ class FinestraRegistrata : public Finestra {
   void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
   bool Chiusa() const { return chiusa_; }
 
-  // What the window switches on and off is the game's state, not printed.
-  void MostraShape1(int, bool) override {}
-  void MostraShape2(int, bool) override {}
-  void MostraBottone(Bottone, bool) override {}
-  void AbilitaUser(int, bool) override {}
-  void SpuntaObiettivo(Obiettivo, bool) override {}
+  // What the window switches on and off is the game's state: kept, not printed,
+  // so that a test can hold the window to the state.
+  void MostraShape1(int posto, bool visibile) override { flag_.shape1.at(posto) = visibile; }
+  void MostraShape2(int posto, bool visibile) override { flag_.shape2.at(posto) = visibile; }
+  void MostraBottone(Bottone b, bool visibile) override {
+    (b == Bottone::GiocaUtente ? flag_.giocatautente : flag_.procedi) = visibile;
+  }
+  void AbilitaUser(int posto, bool abilitato) override { flag_.user.at(posto) = abilitato; }
+  void SpuntaObiettivo(Obiettivo o, bool spuntato) override {
+    flag_.obiettivo.at(static_cast<int>(o)) = spuntato;
+  }
+  const FlagFinestra& FlagMostrati() const { return flag_; }
 
  private:
   void Registra(std::string riga);
@@ -62,6 +69,7 @@ class FinestraRegistrata : public Finestra {
   std::string status_;
   bool chiusa_ = false;
   bool annunci_ = false;
+  FlagFinestra flag_;
 };
 
 }  // namespace quintello

@@ -7,6 +7,7 @@
 #include "registrata/FinestraRegistrata.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"
+#include "scoring/StatusBar.h"
 
 namespace quintello::prova {
 
@@ -16,6 +17,10 @@ inline std::string InvariantiViolate(const Gioco& g, const FinestraRegistrata& f
   const Carte& carte = stato.carte;
   if (f.CarteMostrate().Conta(ManoUtente) != carte.Conta(ManoUtente))
     return "the window shows another hand";
+  if (!(f.FlagMostrati() == stato.flag)) return "the window shows other frames, buttons or marks";
+  // In the pause the line still counts the table as it was before the computer's play.
+  if (stato.flag.giocatautente && f.TestoStatusBar() != TestoStatusBar(stato))
+    return "the status line shows another count";
   const Mano& mano = g.ManoInCorso();
   if (mano.Luoghi() != carte || mano.Mazziere() != stato.Mazziere() ||
       mano.UltimaPresa() != stato.UltimaPresa())
