@@ -16,7 +16,7 @@ double Ricerca::Negamax(Mano& mano, double alfa, double beta) {
   if (++nodi > limite) interrotta = true;
   if (interrotta) return 0;
   const Giocatore chi = mano.Turno();
-  if (mano.CarteIn(Giocatore::PC).Vuoto() && mano.CarteIn(Giocatore::Utente).Vuoto()) {
+  if (mano.SmazzataFinita()) {
     const double v = Valuta(mano, io_);
     return chi == io_ ? v : -v;
   }

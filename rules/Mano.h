@@ -46,10 +46,12 @@ class Mano {
     DaiCarte(caso);
     DaiCarteTerra(caso);
   }
-  // Both hands played out and cards left to deal.
-  bool DaDare() const { return ManiVuote() && !mazzo_.Vuoto(); }
-  // Nothing left to deal or to play.
-  bool Finita() const { return ManiVuote() && mazzo_.Vuoto(); }
+  // Both hands played out: the end of a deal.
+  bool SmazzataFinita() const { return mani_[0].Vuoto() && mani_[1].Vuoto(); }
+  // The end of a deal with cards left to deal.
+  bool DaDare() const { return SmazzataFinita() && !mazzo_.Vuoto(); }
+  // Nothing left to deal or to play: the end of the hand.
+  bool Finita() const { return SmazzataFinita() && mazzo_.Vuoto(); }
 
   // Every play the rules allow the side: for each of its cards in card
   // order, its captures in the order they are offered, or laying it when it
@@ -111,8 +113,6 @@ class Mano {
   void ImpostaTurno(Giocatore chi) { turno_ = chi; }
 
  private:
-  bool ManiVuote() const { return mani_[0].Vuoto() && mani_[1].Vuoto(); }
-
   std::array<InsiemeCarte, kGiocatori> mani_;
   std::array<InsiemeCarte, kGiocatori> prese_;
   std::array<InsiemeCarte, kGiocatori> scope_;

@@ -36,7 +36,7 @@ Scelta Casuale(const Mano& m, Generatore& caso) {
 // `io`'s points minus the other's with both sides playing their best to the
 // end of the hand: every play tried, no window, no cut.
 int Minimax(Mano& m, Giocatore io) {
-  if (m.CarteIn(Giocatore::PC).Vuoto() && m.CarteIn(Giocatore::Utente).Vuoto()) {
+  if (m.SmazzataFinita()) {
     const PuntiMano punti = PuntiDellaMano(m);
     return punti.Di(io) - punti.Di(Altro(io));
   }
