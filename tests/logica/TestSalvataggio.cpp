@@ -270,6 +270,7 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
     if (!c.dopo.empty()) {
       EXPECT_EQ(Stato(), c.dopo) << c.nome;
       EXPECT_EQ(finestra.CarteMostrate(), gioco.Stato().carte) << c.nome << ": not shown";
+      EXPECT_EQ(finestra.FlagMostrati(), gioco.Stato().flag) << c.nome << ": frames not shown";
     }
   }
   const std::string letto = LeggiFileSalvataggio(Percorso("lunga.qnt"));
