@@ -93,7 +93,7 @@ TEST(Valuta, AFinishedHandIsWorthItsCountWithTheTableToTheLastCapturer) {
 }
 
 #ifdef QUINTELLO_SANITIZZATO
-constexpr int kSmazzate = 30;
+constexpr int kSmazzate = 100;
 #else
 constexpr int kSmazzate = 300;
 #endif
