@@ -334,8 +334,6 @@ void Gioco::IncorniciaPresa(InsiemeCarte presa) {
 
 void Gioco::Registra() {
   stato_.carte = mano_.Luoghi();
-  if (stato_.UltimaPresa() != mano_.UltimaPresa())
-    stato_.ultimapresa = mano_.UltimaPresa() == Giocatore::Utente ? 1 : 0;
 }
 
 void Gioco::RegistraGiocata() {

@@ -100,10 +100,9 @@ class Gioco {
   void ShapeTerraInvisibili();
   void ShapeUserInvisibili();
   void IncorniciaPresa(InsiemeCarte presa);
-  // The hand's cards and last capture written into the match state, which
-  // the window shows and a save stores.
+  // The hand's cards written into the match state, which the window shows
+  // and a save stores; after a play, its last capture too.
   void Registra();
-  // The same after a play.
   void RegistraGiocata();
   // The hand the match state shows, from the user's turn on.
   void RiprendiMano();

@@ -65,8 +65,7 @@ TEST(ContaPunti, EachKindOfPoint) {
       conti[6 + i] = PrimieraDi(mano, chi);
       conti[8 + i] = PuntiDellaMano(mano).Di(chi);
     }
-    EXPECT_EQ(conti, c.conti);
-    EXPECT_EQ(SetteDenari(mano), c.settebello);
+    EXPECT_EQ(std::pair(conti, SetteDenari(mano)), std::pair(c.conti, c.settebello));
   }
 }
 
