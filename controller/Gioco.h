@@ -111,6 +111,8 @@ class Gioco {
   bool Conferma(const std::string& domanda);
   void Errore(const std::string& testo);
   void MostraFlag();
+  // The table, both hands and the status line, as a loaded game shows them.
+  void MostraCarteEConto();
   void CaricamentoFallito();
 
   Finestra& finestra_;

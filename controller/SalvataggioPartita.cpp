@@ -55,6 +55,10 @@ void Gioco::carica_Click() {
     procedi_Click();
     if (Chiusa()) return;
   }
+  MostraCarteEConto();
+}
+
+void Gioco::MostraCarteEConto() {
   Ridisegna();
   AggiornaStatusBar();
 }
@@ -75,8 +79,7 @@ void Gioco::ImpostaPartita(const StatoPartita& stato) {
   stato_ = stato;
   RiprendiMano();
   MostraFlag();
-  Ridisegna();
-  AggiornaStatusBar();
+  MostraCarteEConto();
 }
 
 void Gioco::CaricamentoFallito() {
