@@ -146,6 +146,7 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
       Completa(altra, vista, sue);
       Completa(stessa, vista, m.CarteIn(Altro(m.Turno())));
       EXPECT_EQ(stessa, m) << "the view and the cards it hides make the hand";
+      EXPECT_TRUE((vista.mano.Mazzo() | vista.mano.CarteIn(Altro(m.Turno()))).Vuoto());
       diverse += !(altra == m);
       Generatore copia = caso;
       const Scelta scelta = ScegliEsperto(vista, caso);
