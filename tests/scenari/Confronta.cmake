@@ -6,28 +6,27 @@
 # step-by-step hand).
 file(REMOVE_RECURSE ${CARTELLA})
 file(MAKE_DIRECTORY ${CARTELLA})
-if(NOT COPIONE)
+if(COPIONE)
+  get_filename_component(sorgente ${COPIONE} DIRECTORY)
+  file(GLOB partite ${sorgente}/*.qnt)
+  if(partite)
+    file(COPY ${partite} DESTINATION ${CARTELLA})
+  endif()
+  file(STRINGS ${COPIONE} prima LIMIT_COUNT 1)
+  string(REGEX MATCH "seed: *([0-9]+)" _ "${prima}")
+  set(seme ${CMAKE_MATCH_1})
+  set(opzioni)
+  if(prima MATCHES "--annunci")
+    set(opzioni --annunci)
+  endif()
+  execute_process(COMMAND ${DRIVER} --seed ${seme} ${opzioni} ${COPIONE}
+    WORKING_DIRECTORY ${CARTELLA}
+    OUTPUT_FILE ${CARTELLA}/uscita.txt
+    RESULT_VARIABLE esito)
+else()
   string(REPLACE " " ";" argomenti "${ARGOMENTI}")
   execute_process(COMMAND ${DRIVER} ${argomenti} OUTPUT_FILE ${CARTELLA}/uscita.txt
     RESULT_VARIABLE esito)
-endif()
-if(COPIONE)
-get_filename_component(sorgente ${COPIONE} DIRECTORY)
-file(GLOB partite ${sorgente}/*.qnt)
-if(partite)
-  file(COPY ${partite} DESTINATION ${CARTELLA})
-endif()
-file(STRINGS ${COPIONE} prima LIMIT_COUNT 1)
-string(REGEX MATCH "seed: *([0-9]+)" _ "${prima}")
-set(seme ${CMAKE_MATCH_1})
-set(opzioni)
-if(prima MATCHES "--annunci")
-  set(opzioni --annunci)
-endif()
-execute_process(COMMAND ${DRIVER} --seed ${seme} ${opzioni} ${COPIONE}
-  WORKING_DIRECTORY ${CARTELLA}
-  OUTPUT_FILE ${CARTELLA}/uscita.txt
-  RESULT_VARIABLE esito)
 endif()
 if(NOT esito EQUAL 0)
   message(FATAL_ERROR "the driver exited with ${esito}")
