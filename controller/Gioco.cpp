@@ -28,15 +28,14 @@ void Gioco::Form_Load() {
 }
 
 void Gioco::NuovaPartita() {
-  const int16_t mazziere = CambiaMazziere(stato_.mazziere);
-  mano_ = Mano(mazziere == 1 ? Giocatore::Utente : Giocatore::PC, stato_.UltimaPresa());
+  stato_.mazziere = CambiaMazziere(stato_.mazziere);
+  mano_ = Mano(stato_.Mazziere(), stato_.UltimaPresa());
   mano_.DaiPrimaSmazzata(caso_);
   Registra();
   ShapeUserInvisibili();
   ShapeTerraInvisibili();
   Ridisegna();
   stato_.indicepresa = 0;
-  stato_.mazziere = mazziere;
   const bool utenteDa = stato_.Mazziere() == Giocatore::Utente;
   finestra_.MsgBox({.testo = utenteDa ? "Sarai tu a dare carte" : "Darà carte il computer"});
   MostraBottone(utenteDa ? Bottone::GiocaUtente : Bottone::Procedi, false);
@@ -87,8 +86,7 @@ void Gioco::giocatautente_Click() {
   // Only a damaged saved game could leave no card selected here.
   if (slot < 0 || slot >= kPostiMano || !stato_.SlotUtente(slot).valida()) return;
   const Carta giocata = stato_.SlotUtente(slot);
-  mano_.Applica(Giocatore::Utente, {giocata, InsiemeCarte::DaCodici(stato_.presautente)});
-  RegistraGiocata();
+  Applica(Giocatore::Utente, {giocata, InsiemeCarte::DaCodici(stato_.presautente)});
   finestra_.AnnunciaGiocata(Giocatore::Utente, giocata, stato_.presautente,
                             mano_.Storia().back().scopa);
   Ridisegna();
@@ -119,8 +117,7 @@ void Gioco::GiocaComputer() {
   if (scelta) {
     finestra_.DisegnaCartePC(scelta->carta, 0);
     IncorniciaPresa(scelta->presa);
-    mano_.Applica(Giocatore::PC, *scelta);
-    RegistraGiocata();
+    Applica(Giocatore::PC, *scelta);
     finestra_.AnnunciaGiocata(Giocatore::PC, scelta->carta, scelta->presa.Codici(),
                               mano_.Storia().back().scopa);
   }
@@ -336,11 +333,11 @@ void Gioco::Registra() {
   stato_.carte = mano_.Luoghi();
 }
 
-void Gioco::RegistraGiocata() {
+void Gioco::Applica(Giocatore chi, const Scelta& scelta) {
+  mano_.Applica(chi, scelta);
   Registra();
   // A capture writes its side's code, whatever other code a saved game brought.
-  if (!mano_.Storia().back().scelta.presa.Vuoto())
-    stato_.ultimapresa = mano_.UltimaPresa() == Giocatore::Utente ? 1 : 0;
+  if (!scelta.presa.Vuoto()) stato_.ultimapresa = chi == Giocatore::Utente ? 1 : 0;
 }
 
 void Gioco::RiprendiMano() {

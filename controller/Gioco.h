@@ -101,9 +101,11 @@ class Gioco {
   void ShapeUserInvisibili();
   void IncorniciaPresa(InsiemeCarte presa);
   // The hand's cards written into the match state, which the window shows
-  // and a save stores; after a play, its last capture too.
+  // and a save stores.
   void Registra();
-  void RegistraGiocata();
+  // A play made on the hand in play and written into the match state, its
+  // last capture too.
+  void Applica(Giocatore chi, const Scelta& scelta);
   // The hand the match state shows, from the user's turn on.
   void RiprendiMano();
 

@@ -52,11 +52,7 @@ class Carte {
       for (int16_t s = 1; s <= kSemi; ++s) f(Carta{v, s}, luoghi_[v][s]);
   }
 
-  int Conta(int luogo) const {
-    int n = 0;
-    PerOgniCarta([&](Carta, int16_t l) { n += l == luogo; });
-    return n;
-  }
+  int Conta(int luogo) const { return Insieme(luogo).Quante(); }
 
   // The cards with the given location.
   InsiemeCarte Insieme(int luogo) const {
