@@ -21,6 +21,10 @@ const std::map<std::string_view, Gestore>& Comandi() {
       {"classico", &Gioco::classico_Click},
       {"esperto", &Gioco::esperto_Click},
       {"suggerimento", &Gioco::suggerimento_Click},
+      {"assopigliatutto", &Gioco::assopigliatutto_Click},
+      {"assoscopa", &Gioco::assoscopa_Click},
+      {"rebello", &Gioco::rebello_Click},
+      {"napola", &Gioco::napola_Click},
   };
   return comandi;
 }

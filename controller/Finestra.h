@@ -10,6 +10,7 @@
 #include "engine/Carta.h"
 #include "engine/Carte.h"
 #include "engine/Giocatore.h"
+#include "engine/Regole.h"
 
 namespace quintello {
 
@@ -51,6 +52,9 @@ class Finestra {
   virtual void MostraBottone(Bottone bottone, bool visibile) = 0;
   virtual void AbilitaUser(int posto, bool abilitato) = 0;
   virtual void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) = 0;
+  // The house rules: those chosen, which the menu shows, and those of the
+  // hand in play; a choice made during a hand holds from the next one.
+  virtual void MostraRegole(const Regole& /*scelte*/, const Regole& /*inVigore*/) {}
 
   // For those who follow the game by ear rather than by sight. The card in the
   // user's hand place `posto` is selected and would take `presa` (a capture

@@ -29,7 +29,9 @@ void Gioco::Form_Load() {
 
 void Gioco::NuovaPartita() {
   stato_.mazziere = CambiaMazziere(stato_.mazziere);
-  mano_ = Mano(stato_.Mazziere(), stato_.UltimaPresa());
+  stato_.regole = regoleScelte_.InVigore();
+  mano_ = Mano(stato_.Mazziere(), stato_.UltimaPresa(), stato_.regole);
+  MostraRegole();
   mano_.DaiPrimaSmazzata(caso_);
   Registra();
   ShapeUserInvisibili();
@@ -69,7 +71,8 @@ Proposta Gioco::Seleziona(int indice) {
   if (indice != stato_.cartaselezionata) stato_.indicepresa = 0;
   stato_.cartaselezionata = static_cast<int16_t>(indice);
   const Proposta proposta =
-      ProponiPresa(mano_.Terra(), stato_.SlotUtente(indice).valore, stato_.indicepresa);
+      ProponiPresa(mano_.Terra(), stato_.SlotUtente(indice).valore, stato_.indicepresa,
+                   mano_.RegoleInVigore());
   stato_.indicepresa = proposta.indicepresa;
   stato_.presautente = proposta.presa.Codici();
   if (proposta.totale > 0) {
@@ -128,7 +131,8 @@ void Gioco::GiocaComputer() {
 
 std::optional<Scelta> Gioco::SceltaAvversario() {
   const InsiemeCarte mano = mano_.CarteIn(Giocatore::PC);
-  if (avversario_ == Avversario::Classico) return SceltaComputer(mano, mano_.Terra());
+  if (avversario_ == Avversario::Classico)
+    return SceltaComputer(mano, mano_.Terra(), mano_.RegoleInVigore());
   if (mano.Vuoto()) return std::nullopt;
   return ScegliEsperto(VistaDi(mano_, Giocatore::PC), casoEsperto_);
 }
@@ -165,6 +169,14 @@ void Gioco::FineMano() {
       break;
     case Esito::VinceUtente:
       finestra_.MsgBox({.testo = "Questa partita la vince il giocatore", .titolo = "Vincitore"});
+      break;
+    case Esito::NapolaComputer:
+      finestra_.MsgBox({.testo = "Napola di dieci denari: questa partita la vince il computer",
+                        .titolo = "Vincitore"});
+      break;
+    case Esito::NapolaUtente:
+      finestra_.MsgBox({.testo = "Napola di dieci denari: questa partita la vince il giocatore",
+                        .titolo = "Vincitore"});
       break;
   }
   GiocaAncora();
@@ -256,6 +268,30 @@ void Gioco::ScegliAvversario(Avversario avversario) {
   avversario_ = avversario;
 }
 
+void Gioco::assopigliatutto_Click() {
+  ImpostaRegola(Regola::AssoPigliaTutto, !regoleScelte_.assoPigliaTutto);
+}
+void Gioco::assoscopa_Click() {
+  ImpostaRegola(Regola::AssoScopa, !regoleScelte_.assoScopa);
+}
+void Gioco::rebello_Click() {
+  ImpostaRegola(Regola::ReBello, !regoleScelte_.reBello);
+}
+void Gioco::napola_Click() {
+  ImpostaRegola(Regola::Napola, !regoleScelte_.napola);
+}
+
+// The hand in play keeps the rules it was dealt with: changing them in the
+// middle would change what its plays took and what it counts.
+void Gioco::ImpostaRegola(Regola regola, bool attiva) {
+  regoleScelte_[regola] = attiva;
+  MostraRegole();
+}
+
+void Gioco::MostraRegole() {
+  finestra_.MostraRegole(regoleScelte_, mano_.RegoleInVigore());
+}
+
 // In the user's turn: selects the card Esperto would play from the user's
 // seat and clicks it on until its capture is the one proposed.
 void Gioco::suggerimento_Click() {
@@ -340,8 +376,12 @@ void Gioco::Applica(Giocatore chi, const Scelta& scelta) {
   if (!scelta.presa.Vuoto()) stato_.ultimapresa = chi == Giocatore::Utente ? 1 : 0;
 }
 
+// A saved match goes on with the rules it was saved with.
 void Gioco::RiprendiMano() {
-  mano_ = Mano::DaLuoghi(stato_.carte, stato_.Mazziere(), stato_.UltimaPresa(), Giocatore::Utente);
+  mano_ = Mano::DaLuoghi(stato_.carte, stato_.Mazziere(), stato_.UltimaPresa(), Giocatore::Utente,
+                         stato_.regole);
+  regoleScelte_ = stato_.regole;
+  MostraRegole();
 }
 
 }  // namespace quintello

@@ -58,6 +58,12 @@ class Gioco {
   void classico_Click();
   void esperto_Click();
   void suggerimento_Click();
+  // The house rules menu: each item switches its rule for the hands to come.
+  void assopigliatutto_Click();
+  void assoscopa_Click();
+  void rebello_Click();
+  void napola_Click();
+  void ImpostaRegola(Regola regola, bool attiva);
 
   // Puts the match in this position and shows it whole, as a saved game
   // would: for tests and tools that set up a position.
@@ -67,6 +73,7 @@ class Gioco {
   const StatoPartita& Stato() const { return stato_; }
   const Mano& ManoInCorso() const { return mano_; }
   Avversario AvversarioScelto() const { return avversario_; }
+  const Regole& RegoleScelte() const { return regoleScelte_; }
   // True once the game has asked its window to close.
   bool Chiusa() const { return chiusa_; }
 
@@ -87,6 +94,7 @@ class Gioco {
   void SpuntaPuntiVittoria();
   void Chiudi();
   void ScegliAvversario(Avversario avversario);
+  void MostraRegole();
   std::optional<Scelta> SceltaAvversario();
   // Selects the user's hand place and proposes the next capture for it.
   Proposta Seleziona(int indice);
@@ -123,6 +131,8 @@ class Gioco {
   // game's seed, so that asking for a hint never changes the deals to come.
   Generatore casoEsperto_;
   Avversario avversario_ = Avversario::Classico;
+  // The house rules chosen; each hand is dealt with those chosen by then.
+  Regole regoleScelte_;
   StatoPartita stato_;
   // The hand in play; `stato_` holds the same cards as the location table.
   Mano mano_;

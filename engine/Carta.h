@@ -24,6 +24,7 @@ struct Carta {
 
 // The settebello: the seven of coins, worth a point of its own.
 inline constexpr Carta kSettebello{7, Denari};
+inline constexpr Carta kReBello{10, Denari};
 
 // "7o", "0b": the value digit (0 for ten) followed by the suit letter.
 std::string CodiceCarta(int valore, int seme);

@@ -7,6 +7,7 @@
 
 #include "engine/Carte.h"
 #include "engine/Giocatore.h"
+#include "engine/Regole.h"
 
 namespace quintello {
 
@@ -47,6 +48,7 @@ struct StatoPartita {
   int16_t indicepresa = 0;       // which capture is proposed, from 1; 0 none yet
   std::string presautente;       // codes of the table cards the proposal takes
   FlagFinestra flag;
+  Regole regole;  // the house rules of the hand in play
 
   Carta SlotUtente(int i) const { return {manoutentevalore[i], manoutenteseme[i]}; }
   // The sides the two codes name; a saved game may bring any number, and

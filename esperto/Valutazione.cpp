@@ -97,6 +97,31 @@ double AlmenoUna(int n, int buone) {
   return 1 - std::max(0.0, nessuna);
 }
 
+// The napola each side may expect when every open coin goes to either side
+// with even chance: the ace, two and three all needed, then the run.
+double NapolaAttesa(InsiemeCarte mie, InsiemeCarte sue) {
+  double attesa = 0, seguito = 1;
+  for (int16_t valore = 1; valore <= kValori && seguito > 0; ++valore) {
+    const Carta carta{valore, Denari};
+    seguito *= mie.Contiene(carta) ? 1.0 : sue.Contiene(carta) ? 0.0 : 0.5;
+    if (valore == 3) attesa = 3 * seguito;
+    if (valore > 3) attesa += seguito;
+  }
+  return attesa;
+}
+
+// The cards that sweep a table when the next deal opens: those of the value
+// its cards add up to, and the aces when the ace takes all and that sweeps.
+InsiemeCarte CheSpazzano(const Mano& mano) {
+  const InsiemeCarte terra = mano.Terra();
+  InsiemeCarte buone;
+  const int somma = terra.SommaValori();
+  if (somma <= kValori) buone = InsiemeCarte::DelValore(somma);
+  if (mano.RegoleInVigore().assoScopa && PigliaTutto(mano.RegoleInVigore(), terra, 1))
+    buone |= InsiemeCarte::DelValore(1);
+  return buone;
+}
+
 }  // namespace
 
 double Stima(const Mano& mano, Giocatore io) {
@@ -104,19 +129,23 @@ double Stima(const Mano& mano, Giocatore io) {
   const InsiemeCarte mie = mano.Prese(io), sue = mano.Prese(lui);
   const Tabelle& t = Tab();
   double v = mano.Scope(io).Quante() - mano.Scope(lui).Quante();
-  if (mie.Contiene(kSettebello)) v += 1;
-  if (sue.Contiene(kSettebello)) v -= 1;
+  const Regole& regole = mano.RegoleInVigore();
+  for (Carta punto : {kSettebello, kReBello}) {
+    if (punto == kReBello && !regole.reBello) continue;
+    if (mie.Contiene(punto)) v += 1;
+    if (sue.Contiene(punto)) v -= 1;
+  }
+  if (regole.napola) v += NapolaAttesa(mie, sue) - NapolaAttesa(sue, mie);
   v += t.carte[mie.Quante()][sue.Quante()];
   v += t.ori[(mie & kDenari).Quante()][(sue & kDenari).Quante()];
   v += PrimieraAttesa(mie, sue);
   // A table that adds up to ten or less is swept by whoever opens the next
   // deal with a card of that value.
   if (!mano.Terra().Vuoto()) {
-    const int somma = mano.Terra().SommaValori();
-    if (somma <= kValori) {
+    const InsiemeCarte buone = CheSpazzano(mano);
+    if (!buone.Vuoto()) {
       const InsiemeCarte mazzo = mano.Mazzo();
-      const double scopa =
-          AlmenoUna(mazzo.Quante(), (mazzo & InsiemeCarte::DelValore(somma)).Quante());
+      const double scopa = AlmenoUna(mazzo.Quante(), (mazzo & buone).Quante());
       v += Altro(mano.Mazziere()) == io ? scopa : -scopa;
     }
   }

@@ -30,6 +30,14 @@ void CercaCombinazioni(InsiemeCarte terra, int somma, ElencoPrese& elenco) {
   Cerca(terra.Bit(), somma, {}, elenco);
 }
 
+void CercaPrese(InsiemeCarte terra, int valore, const Regole& regole, ElencoPrese& elenco) {
+  if (PigliaTutto(regole, terra, valore)) {
+    elenco.Aggiungi(terra);
+  } else {
+    CercaCombinazioni(terra, valore, elenco);
+  }
+}
+
 Combinazioni CalcolaCombinazioni(InsiemeCarte terra) {
   Combinazioni comb;
   ElencoPrese elenco;
@@ -48,10 +56,10 @@ void CombinazioniObbligate(InsiemeCarte terra, ElencoPrese& lista, int valorecar
   for (Carta carta : stesse) lista.Aggiungi(InsiemeCarte(carta));
 }
 
-void PreseDi(InsiemeCarte terra, int valore, ElencoPrese& elenco) {
+void PreseDi(InsiemeCarte terra, int valore, const Regole& regole, ElencoPrese& elenco) {
   elenco.Svuota();
   // With the value on the table the sums are never offered: skip them.
-  if ((terra & InsiemeCarte::DelValore(valore)).Vuoto()) CercaCombinazioni(terra, valore, elenco);
+  if ((terra & InsiemeCarte::DelValore(valore)).Vuoto()) CercaPrese(terra, valore, regole, elenco);
   CombinazioniObbligate(terra, elenco, valore);
 }
 

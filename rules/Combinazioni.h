@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/InsiemeCarte.h"
+#include "engine/Regole.h"
 
 namespace quintello {
 
@@ -48,6 +49,18 @@ class ElencoPrese {
 // extended by later cards before the next card is tried in its place.
 void CercaCombinazioni(InsiemeCarte terra, int somma, ElencoPrese& elenco);
 
+// The ace that takes all: with that rule, an ace played on a table that
+// holds cards but no ace takes the whole table.
+constexpr bool PigliaTutto(const Regole& regole, InsiemeCarte terra, int valore) {
+  return regole.assoPigliaTutto && valore == 1 && !terra.Vuoto() &&
+         (terra & InsiemeCarte::DelValore(1)).Vuoto();
+}
+
+// The captures a card of this value is offered before the forced-capture
+// rule: the whole table when the ace takes all, otherwise the sets that add
+// up to the value, appended as `CercaCombinazioni` appends them.
+void CercaPrese(InsiemeCarte terra, int valore, const Regole& regole, ElencoPrese& elenco);
+
 // The ten lists of a table: list N holds the sets that add up to N.
 struct Combinazioni {
   std::array<std::vector<InsiemeCarte>, kSommaMassima + 1> liste;
@@ -61,6 +74,6 @@ void CombinazioniObbligate(InsiemeCarte terra, ElencoPrese& lista, int valorecar
 
 // The captures a card of this value may make, in the order they are offered;
 // none means the card is laid on the table.
-void PreseDi(InsiemeCarte terra, int valore, ElencoPrese& elenco);
+void PreseDi(InsiemeCarte terra, int valore, const Regole& regole, ElencoPrese& elenco);
 
 }  // namespace quintello

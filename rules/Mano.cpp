@@ -18,12 +18,15 @@ Luogo LuogoScopa(Giocatore chi) {
 
 }  // namespace
 
-Mano::Mano(Giocatore mazziere, Giocatore ultimaPresa)
-    : mazziere_(mazziere), ultimaPresa_(ultimaPresa), turno_(Altro(mazziere)) {}
+Mano::Mano(Giocatore mazziere, Giocatore ultimaPresa, const Regole& regole)
+    : mazziere_(mazziere),
+      ultimaPresa_(ultimaPresa),
+      turno_(Altro(mazziere)),
+      regole_(regole.InVigore()) {}
 
 Mano Mano::DaLuoghi(const Carte& carte, Giocatore mazziere, Giocatore ultimaPresa,
-                    Giocatore turno) {
-  Mano m(mazziere, ultimaPresa);
+                    Giocatore turno, const Regole& regole) {
+  Mano m(mazziere, ultimaPresa, regole);
   m.turno_ = turno;
   for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
     const int i = Indice(chi);

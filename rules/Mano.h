@@ -27,12 +27,14 @@ struct Giocata {
 
 class Mano {
  public:
-  // Before the deal: every card in the deck.
-  explicit Mano(Giocatore mazziere = Giocatore::PC, Giocatore ultimaPresa = Giocatore::PC);
+  // Before the deal: every card in the deck. The house rules hold for the
+  // whole hand.
+  explicit Mano(Giocatore mazziere = Giocatore::PC, Giocatore ultimaPresa = Giocatore::PC,
+                const Regole& regole = {});
   // The hand the location table shows, with an empty history. Cards with a
   // code the table does not know are left out.
   static Mano DaLuoghi(const Carte& carte, Giocatore mazziere, Giocatore ultimaPresa,
-                       Giocatore turno);
+                       Giocatore turno, const Regole& regole = {});
   // The location table of the hand: sweep cards apart from the other captures.
   Carte Luoghi() const;
 
@@ -60,7 +62,7 @@ class Mano {
   void PerOgniMossa(Giocatore chi, F&& f) const {
     ElencoPrese prese;
     for (Carta carta : CarteIn(chi)) {
-      PreseDi(terra_, carta.valore, prese);
+      PreseDi(terra_, carta.valore, regole_, prese);
       if (prese.Vuoto() && !f(Scelta{carta, {}})) return;
       for (InsiemeCarte presa : prese)
         if (!f(Scelta{carta, presa})) return;
@@ -72,8 +74,8 @@ class Mano {
 
   // A card laid goes to the table. A capture takes the card and the cards
   // taken to the side's pile, makes it the last capturer, and when it leaves
-  // the table empty it is a sweep. The turn passes to the other side while
-  // it holds cards.
+  // the table empty it is a sweep (the ace that takes all only when the rules
+  // say so). The turn passes to the other side while it holds cards.
   // The history records every play.
   void Applica(Giocatore chi, const Scelta& scelta) { storia_.push_back(Gioca(chi, scelta)); }
   void Applica(const Scelta& scelta) { Applica(turno_, scelta); }
@@ -95,6 +97,7 @@ class Mano {
     return chi == ultimaPresa_ ? prese_[Indice(chi)] | terra_ : prese_[Indice(chi)];
   }
 
+  const Regole& RegoleInVigore() const { return regole_; }
   Giocatore Turno() const { return turno_; }
   Giocatore Mazziere() const { return mazziere_; }
   Giocatore UltimaPresa() const { return ultimaPresa_; }
@@ -121,6 +124,7 @@ class Mano {
   Giocatore mazziere_;
   Giocatore ultimaPresa_;
   Giocatore turno_;
+  Regole regole_;
   std::vector<Giocata> storia_;
 };
 
@@ -133,10 +137,11 @@ inline Giocata Mano::Gioca(Giocatore chi, const Scelta& scelta) {
   if (scelta.presa.Vuoto()) {
     terra_ |= carta;
   } else {
+    const bool tutta = PigliaTutto(regole_, terra_, scelta.carta.valore);
     terra_ -= scelta.presa;
     prese_[i] |= scelta.presa | carta;
     ultimaPresa_ = chi;
-    giocata.scopa = terra_.Vuoto();
+    giocata.scopa = terra_.Vuoto() && (!tutta || regole_.assoScopa);
     if (giocata.scopa) scope_[i] |= carta;
   }
   if (!mani_[Indice(Altro(chi))].Vuoto()) turno_ = Altro(chi);

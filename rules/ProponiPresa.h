@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/InsiemeCarte.h"
+#include "engine/Regole.h"
 
 namespace quintello {
 
@@ -17,6 +18,7 @@ struct Proposta {
 // proposes the next possible capture (the first one after a change of
 // selection, and the first again after the last), or none when the card can
 // take nothing and would be laid on the table.
-Proposta ProponiPresa(InsiemeCarte terra, int valore, int16_t indicepresa);
+Proposta ProponiPresa(InsiemeCarte terra, int valore, int16_t indicepresa,
+                      const Regole& regole);
 
 }  // namespace quintello

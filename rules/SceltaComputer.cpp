@@ -48,7 +48,8 @@ void OrdinaCombinazioni(ElencoPrese& lista) {
   for (int i = 0; i < n; ++i) lista[i] = prima[origine[i]];
 }
 
-std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra) {
+std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra,
+                                     const Regole& regole) {
   std::vector<Carta> carte;
   for (Carta c : mano)
     if (static_cast<int>(carte.size()) < kCarteGuardate) carte.push_back(c);
@@ -62,7 +63,7 @@ std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra) {
   bool presapossibile = false;
   for (std::size_t i = 0; i < carte.size(); ++i) {
     const int v = carte[i].valore;
-    if (!cercata[v]) CercaCombinazioni(terra, v, liste[v]);
+    if (!cercata[v]) CercaPrese(terra, v, regole, liste[v]);
     cercata[v] = true;
     OrdinaCombinazioni(liste[v]);
     CombinazioniObbligate(terra, liste[v], v);

@@ -16,7 +16,9 @@ void OrdinaCombinazioni(ElencoPrese& lista);
 // The computer captures when any of its first three cards can, with the card
 // whose weight plus that of its lowest-weight capture is highest; otherwise
 // it lays its lightest card. Ties keep the card that comes first in card
-// order. Nothing when its hand is empty.
-std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra);
+// order. Nothing when its hand is empty. The captures are those the house
+// rules allow; the weights and the order are the same under every rule set.
+std::optional<Scelta> SceltaComputer(InsiemeCarte mano, InsiemeCarte terra,
+                                     const Regole& regole);
 
 }  // namespace quintello

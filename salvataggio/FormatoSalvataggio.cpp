@@ -76,6 +76,17 @@ class Elementi {
   PartitaLetta& l_;
 };
 
+// The line after the last item: the rules when it names them.
+void LeggiRegole(std::string_view file, PartitaLetta& letta) {
+  letta.stato.regole = {};
+  std::string_view riga;
+  if (!ProssimaRiga(file, riga) || !riga.starts_with(kTestaRegole)) return;
+  riga.remove_prefix(kTestaRegole.size());
+  const std::optional<Regole> regole = LeggiNomiRegole(riga);
+  letta.regoleIgnote = !regole;
+  if (regole) letta.stato.regole = regole->InVigore();
+}
+
 }  // namespace
 
 std::string FormatoIntero(int valore) {
@@ -100,6 +111,8 @@ std::string ScriviPartita(const StatoPartita& stato) {
     }
     file += kAcapo;
   }
+  if (!stato.regole.Standard())
+    file += std::string(kTestaRegole) + " " + NomiRegole(stato.regole) + kAcapo;
   return file;
 }
 
@@ -144,6 +157,7 @@ PartitaLetta LeggiPartita(std::string_view file, const StatoPartita& base) {
     }
     letta.righe = n;
   }
+  if (letta.righe == kRigheFile) LeggiRegole(file, letta);
   return letta;
 }
 

@@ -44,7 +44,7 @@ bool PropostaValida(const StatoPartita& stato) {
   if (!stato.flag.giocatautente) return true;
   const Carta carta = stato.SlotUtente(stato.cartaselezionata);
   ElencoPrese prese;
-  PreseDi(stato.carte.Insieme(Terra), carta.valore, prese);
+  PreseDi(stato.carte.Insieme(Terra), carta.valore, stato.regole, prese);
   if (prese.Vuoto()) return stato.presautente.empty();
   for (InsiemeCarte presa : prese)
     if (presa.Codici() == stato.presautente) return true;

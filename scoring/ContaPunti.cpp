@@ -43,10 +43,21 @@ int PrimieraDi(const Mano& mano, Giocatore chi) {
   return Primiera(mano.PreseFinali(chi));
 }
 
-int SetteDenari(const Mano& mano) {
-  if (mano.PreseFinali(Giocatore::PC).Contiene(kSettebello)) return 1;
-  if (mano.PreseFinali(Giocatore::Utente).Contiene(kSettebello)) return 2;
+int PresaDa(const Mano& mano, Carta carta) {
+  if (mano.PreseFinali(Giocatore::PC).Contiene(carta)) return 1;
+  if (mano.PreseFinali(Giocatore::Utente).Contiene(carta)) return 2;
   return 0;
+}
+
+int Napola(InsiemeCarte prese) {
+  int seguito = 0;
+  while (seguito < kValori && prese.Contiene(Carta{static_cast<int16_t>(seguito + 1), Denari}))
+    ++seguito;
+  return seguito >= 3 ? seguito : 0;
+}
+
+int NapolaDi(const Mano& mano, Giocatore chi) {
+  return mano.RegoleInVigore().napola ? Napola(mano.PreseFinali(chi)) : 0;
 }
 
 int16_t Somma16(int16_t punteggio, int aggiunta) {
@@ -67,8 +78,14 @@ PuntiMano PuntiDellaMano(const Mano& mano) {
   piuAlto(ContaOri);
   punti.pc += ContaScope(mano, Giocatore::PC);
   punti.utente += ContaScope(mano, Giocatore::Utente);
-  if (SetteDenari(mano) == 1) ++punti.pc;
-  if (SetteDenari(mano) == 2) ++punti.utente;
+  auto carta = [&](Carta c) {
+    if (PresaDa(mano, c) == 1) ++punti.pc;
+    if (PresaDa(mano, c) == 2) ++punti.utente;
+  };
+  carta(kSettebello);
+  if (mano.RegoleInVigore().reBello) carta(kReBello);
+  punti.pc += NapolaDi(mano, Giocatore::PC);
+  punti.utente += NapolaDi(mano, Giocatore::Utente);
   piuAlto(PrimieraDi);
   return punti;
 }
@@ -80,8 +97,13 @@ std::string TestoPunti(const Mano& mano, PuntiMano punti, int punteggiopc, int p
   std::string testo = "Punteggio di questa partita: ";
   testo += riga("Carte: ", ContaCarte);
   testo += riga("Carte d'oro: ", ContaOri);
-  if (SetteDenari(mano) == 1) testo += std::string(kAcapo) + "Sette di denari preso dal PC";
-  if (SetteDenari(mano) == 2) testo += std::string(kAcapo) + "Sette di denari preso da USER";
+  auto presa = [&](const char* nome, Carta c) {
+    if (PresaDa(mano, c) == 1) testo += kAcapo + std::string(nome) + " preso dal PC";
+    if (PresaDa(mano, c) == 2) testo += kAcapo + std::string(nome) + " preso da USER";
+  };
+  presa("Sette di denari", kSettebello);
+  if (mano.RegoleInVigore().reBello) presa("Re bello", kReBello);
+  if (mano.RegoleInVigore().napola) testo += riga("Napola: ", NapolaDi);
   testo += riga("Primiera: ", PrimieraDi);
   testo += riga("Scope: ", ContaScope);
   testo += kAcapo;

@@ -1,4 +1,5 @@
-// The count at the end of a hand: cards, coins, sweeps, settebello, primiera.
+// The count at the end of a hand: cards, coins, sweeps, settebello, primiera,
+// and the points of the house rules in force.
 #pragma once
 
 #include <array>
@@ -25,8 +26,17 @@ int ContaCarte(const Mano& mano, Giocatore chi);
 int ContaOri(const Mano& mano, Giocatore chi);
 int ContaScope(const Mano& mano, Giocatore chi);
 int PrimieraDi(const Mano& mano, Giocatore chi);
-// 1 when the computer took the settebello, 2 when the user did, 0 otherwise.
-int SetteDenari(const Mano& mano);
+// 1 when the computer took the card, 2 when the user did, 0 otherwise.
+int PresaDa(const Mano& mano, Carta carta);
+inline int SetteDenari(const Mano& mano) {
+  return PresaDa(mano, kSettebello);
+}
+
+// The napola of a pile: nothing without the ace, two and three of coins;
+// with them 3, and one more for each coin that follows them in sequence.
+int Napola(InsiemeCarte prese);
+int NapolaDi(const Mano& mano, Giocatore chi);
+inline constexpr int kNapolaPiena = kValori;  // all ten coins: the match is won
 
 struct PuntiMano {
   int pc = 0;

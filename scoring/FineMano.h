@@ -13,6 +13,8 @@ enum class Esito {
   Spareggio,      // level at or above the target: a tie-break hand
   VinceComputer,  // the match is over
   VinceUtente,
+  NapolaComputer,  // a napola of all ten coins: the match is over whatever the scores
+  NapolaUtente,
 };
 
 struct FineDellaMano {

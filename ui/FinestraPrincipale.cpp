@@ -207,6 +207,14 @@ void FinestraPrincipale::CreaMenu() {
     avversari_[a] = azione;
   }
 
+  QMenu* regole = menuBar()->addMenu(QStringLiteral("&Regole"));
+  for (Regola r : kTutteLeRegole) {
+    const std::string nome(NomeRegola(r));
+    QAction* azione = NuovaVoce(regole, QString::fromUtf8(TitoloRegola(r)), nome.c_str());
+    azione->setCheckable(true);
+    regole_[static_cast<int>(r)] = azione;
+  }
+
   QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
   NuovaVoce(aiuto, QStringLiteral("&Informazioni"), "Info");
   NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
@@ -361,6 +369,25 @@ void FinestraPrincipale::AbilitaUser(int posto, bool abilitato) {
 
 void FinestraPrincipale::SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) {
   obiettivi_[static_cast<int>(obiettivo)]->setChecked(spuntato);
+}
+
+// A rule changed in the middle of a hand says so on its item until the next
+// hand; the title names the rules the hand is played by.
+void FinestraPrincipale::MostraRegole(const Regole& scelte, const Regole& inVigore) {
+  const Regole prossime = scelte.InVigore();
+  for (Regola r : kTutteLeRegole) {
+    QAction* azione = regole_[static_cast<int>(r)];
+    QString testo = QString::fromUtf8(TitoloRegola(r));
+    if (prossime[r] != inVigore[r]) testo += QStringLiteral(" (dalla prossima mano)");
+    azione->setText(testo);
+    azione->setChecked(scelte[r]);
+  }
+  regole_[static_cast<int>(Regola::AssoScopa)]->setEnabled(scelte.assoPigliaTutto);
+  QString titolo = QString::fromLatin1(kTitoloApplicazione);
+  if (!inVigore.Standard())
+    titolo += QStringLiteral(" \u2013 regole: ") +
+              QString::fromUtf8(ElencoRegole(inVigore, BreveRegola, ", "));
+  setWindowTitle(titolo);
 }
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {

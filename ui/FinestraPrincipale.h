@@ -48,6 +48,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void MostraBottone(Bottone bottone, bool visibile) override;
   void AbilitaUser(int posto, bool abilitato) override;
   void SpuntaObiettivo(Obiettivo obiettivo, bool spuntato) override;
+  void MostraRegole(const Regole& scelte, const Regole& inVigore) override;
   Risposta MsgBox(const Messaggio& messaggio) override;
   std::string DialogoFile(Dialogo tipo, const std::string& filtro,
                           const std::string& nomeIniziale) override;
@@ -93,6 +94,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<QPushButton*, 2> donazioni_{};  // Command1, Command2
   std::array<QAction*, kObiettivi> obiettivi_{};
   std::array<QAction*, kAvversari> avversari_{};
+  std::array<QAction*, kRegole> regole_{};
   QLabel* status_ = nullptr;
   // Keyboard focus and what a screen reader says, beyond the controls' looks.
   std::unique_ptr<GuidaFuoco> guida_;

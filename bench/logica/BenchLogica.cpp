@@ -67,7 +67,7 @@ void TurnoComputer(benchmark::State& state) {
   prova::Metti(carte, kManoTurno, ManoPC);
   Contatore conta(state);
   const InsiemeCarte mano = carte.Insieme(ManoPC), terra = carte.Insieme(Terra);
-  for (auto _ : state) benchmark::DoNotOptimize(SceltaComputer(mano, terra));
+  for (auto _ : state) benchmark::DoNotOptimize(SceltaComputer(mano, terra, {}));
 }
 BENCHMARK(TurnoComputer);
 

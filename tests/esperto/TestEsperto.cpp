@@ -104,7 +104,7 @@ TEST(ScegliEsperto, BeatsTheFixedPlayerByHalfAPointAHand) {
       Generatore suo(d);
       const Mano fine = ManoGiocata(1000 + d, [&](const Mano& m, Generatore&) {
         if (m.Turno() == esperto) return ScegliEsperto(VistaDi(m, esperto), suo);
-        return *SceltaComputer(m.CarteIn(m.Turno()), m.Terra());
+        return *SceltaComputer(m.CarteIn(m.Turno()), m.Terra(), m.RegoleInVigore());
       });
       const PuntiMano punti = PuntiDellaMano(fine);
       margine += punti.Di(esperto) - punti.Di(Altro(esperto));

@@ -63,7 +63,9 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     EXPECT_EQ(dopo.SlotUtente(dopo.cartaselezionata), attesa.carta) << "seme " << seme;
     EXPECT_EQ(dopo.presautente, attesa.presa.Codici()) << "seme " << seme;
     cicli += dopo.indicepresa > 1;
-    const int totale = ProponiPresa(g.ManoInCorso().Terra(), attesa.carta.valore, 0).totale;
+    const int totale = ProponiPresa(g.ManoInCorso().Terra(), attesa.carta.valore, 0,
+                                     g.ManoInCorso().RegoleInVigore())
+                            .totale;
     // As many clicks as it takes, none when the capture is already on show.
     const bool giaProposta = prima.SlotUtente(prima.cartaselezionata) == attesa.carta &&
                              prima.presautente == attesa.presa.Codici();

@@ -62,7 +62,7 @@ TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
       ASSERT_EQ(Testi(comb.liste[s]), attese[s]) << "somma " << s;
     for (int v = 1; v <= kValori; ++v) {
       ElencoPrese prese;
-      PreseDi(terra, v, prese);
+      PreseDi(terra, v, {}, prese);
       const InsiemeCarte stessoValore = terra & InsiemeCarte::DelValore(v);
       Voci singole;
       for (Carta c : stessoValore) singole.push_back(CodiceCarta(c));
@@ -93,7 +93,7 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
       {"3o 4c", 0, 0, 1, "", 0},          // an empty slot's value
   };
   for (const Caso& c : casi) {
-    const Proposta p = ProponiPresa(Insieme(c.terra), c.valore, c.indice);
+    const Proposta p = ProponiPresa(Insieme(c.terra), c.valore, c.indice, {});
     EXPECT_EQ(p.indicepresa, c.dopo) << c.terra << " / " << c.valore << " click " << c.indice;
     EXPECT_EQ(p.presa.Codici(), c.presa) << c.terra << " / " << c.valore << " click " << c.indice;
     EXPECT_EQ(p.totale, c.totale) << c.terra << " / " << c.valore;
@@ -182,7 +182,7 @@ TEST(SceltaComputer, CardAndCaptureByWeight) {
       {"1o 2s", "", "", ""},
   };
   for (const Caso& c : casi) {
-    const std::optional<Scelta> scelta = SceltaComputer(Insieme(c.mano), Insieme(c.terra));
+    const std::optional<Scelta> scelta = SceltaComputer(Insieme(c.mano), Insieme(c.terra), {});
     const std::string giocata = scelta ? CodiceCarta(scelta->carta) : "";
     EXPECT_EQ(giocata, c.carta) << c.terra << " / " << c.mano;
     EXPECT_EQ(scelta ? scelta->presa.Codici() : "", c.presa) << c.terra << " / " << c.mano;

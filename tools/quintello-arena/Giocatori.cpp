@@ -7,7 +7,7 @@ namespace quintello::arena {
 namespace {
 
 Scelta Classico(const Mano& mano, Generatore&) {
-  const auto scelta = SceltaComputer(mano.CarteIn(mano.Turno()), mano.Terra());
+  const auto scelta = SceltaComputer(mano.CarteIn(mano.Turno()), mano.Terra(), mano.RegoleInVigore());
   return scelta ? *scelta : Scelta{};
 }
 

@@ -27,11 +27,12 @@ std::string Mossa(const Scelta& s) {
 }  // namespace
 
 void StampaTraccia(const Strategia& pc, const Strategia& utente, uint64_t seme, bool utenteDa,
-                   std::FILE* uscita) {
+                   const Regole& regole, std::FILE* uscita) {
   const Giocatore mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC;
-  Mano mano(mazziere, mazziere);
+  Mano mano(mazziere, mazziere, regole);
   Generatore mazzo(seme), casoPC(seme + 1), casoUtente(seme + 2);
   mano.DaiPrimaSmazzata(mazzo);
+  if (!regole.Standard()) std::fprintf(uscita, "REGOLE\t%s\n", NomiRegole(regole).c_str());
   std::fprintf(uscita, "MAZZIERE\t%s\n", Nome(mazziere));
   GiocaMano(mano, mazzo, [&](const Mano& m) {
     const Giocatore chi = m.Turno();
@@ -42,8 +43,9 @@ void StampaTraccia(const Strategia& pc, const Strategia& utente, uint64_t seme, 
                  m.Mazzo().Quante(), mosse.c_str());
     const Scelta s =
         (chi == Giocatore::PC ? pc : utente)(m, chi == Giocatore::PC ? casoPC : casoUtente);
+    Mano dopo = m;
     std::fprintf(uscita, "GIOCA\t%s\t%s%s\n", Nome(chi), Mossa(s).c_str(),
-                 !s.presa.Vuoto() && s.presa == m.Terra() ? "\tSCOPA" : "");
+                 dopo.Gioca(chi, s).scopa ? "\tSCOPA" : "");
     return s;
   });
   std::fprintf(uscita, "TERRA\t%s\tall'ultima presa: %s\n", Elenco(mano.Terra()).c_str(),

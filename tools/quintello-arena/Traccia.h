@@ -14,6 +14,6 @@ namespace quintello::arena {
 // `pc` plays the computer's seat, `utente` the user's; the deal and both
 // players' draws come from `seme`, and the user deals when `utenteDa`.
 void StampaTraccia(const Strategia& pc, const Strategia& utente, uint64_t seme, bool utenteDa,
-                   std::FILE* uscita);
+                   const Regole& regole, std::FILE* uscita);
 
 }  // namespace quintello::arena

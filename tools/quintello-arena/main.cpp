@@ -1,5 +1,5 @@
-// quintello-arena [--mani N] [--seme S] [--campioni N] [--traccia] FIRST SECOND
-// (the last option sets Esperto's search): plays N deals between two
+// quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] [--traccia] FIRST
+// SECOND (--campioni sets Esperto's search, --regole the house rules): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
 // the second, the share of matches to 11 it wins and the time per move.
@@ -53,9 +53,10 @@ uint64_t Mescola(uint64_t a, uint64_t b) {
 // One whole hand: `aPC` plays the computer's seat. The deal comes from
 // `semeMazzo` alone, so both replays of a deal see the same cards.
 PuntiMano GiocaUnaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bool utenteDa,
-                       uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente) {
+                       uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente,
+                       const Regole& regole) {
   const Giocatore mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC;
-  Mano mano(mazziere, mazziere);
+  Mano mano(mazziere, mazziere, regole);
   Generatore mazzo(semeMazzo);
   Generatore casoPC(semeGiocatorePC), casoUtente(semeGiocatoreUtente);
   mano.DaiPrimaSmazzata(mazzo);
@@ -97,9 +98,10 @@ struct Partite {
 
 int Uso() {
   std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--traccia] PRIMO "
-               "SECONDO\n"
-               "giocatori: classico, esperto, avido, casuale\n");
+               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] "
+               "[--traccia] PRIMO SECONDO\n"
+               "giocatori: classico, esperto, avido, casuale\n"
+               "regole: assopigliatutto, assoscopa, rebello, napola\n");
   return 2;
 }
 
@@ -114,10 +116,15 @@ int main(int argc, char** argv) {
   std::vector<std::string> nomi;
   ParametriEsperto parametri;
   bool traccia = false;
+  Regole regole;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--traccia") {
       traccia = true;
+    } else if (a == "--regole" && i + 1 < argc) {
+      const std::optional<Regole> lette = LeggiNomiRegole(argv[++i]);
+      if (!lette) return Uso();
+      regole = *lette;
     } else if ((a == "--mani" || a == "--seme" || a == "--campioni") && i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
@@ -135,7 +142,7 @@ int main(int argc, char** argv) {
   if (!primo.strategia || !secondo.strategia) return Uso();
   if (traccia) {
     // The first player at the computer's seat, who deals when the seed is odd.
-    StampaTraccia(primo.strategia, secondo.strategia, seme, seme % 2 == 1, stdout);
+    StampaTraccia(primo.strategia, secondo.strategia, seme, seme % 2 == 1, regole, stdout);
     return 0;
   }
   if (primo.nome == secondo.nome) {
@@ -151,8 +158,10 @@ int main(int argc, char** argv) {
     const uint64_t semePrimo = Mescola(seme, 2 * d + 1);
     const uint64_t semeSecondo = Mescola(semePrimo, 1);
     const bool utenteDa = d % 2 == 1;
-    const PuntiMano a = GiocaUnaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo);
-    const PuntiMano b = GiocaUnaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo);
+    const PuntiMano a =
+        GiocaUnaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo, regole);
+    const PuntiMano b =
+        GiocaUnaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo, regole);
     partite[0].Mano(a.pc, a.utente);
     partite[1].Mano(b.utente, b.pc);
     const double x = ((a.pc - a.utente) + (b.utente - b.pc)) / 2.0;
@@ -166,6 +175,7 @@ int main(int argc, char** argv) {
   const long giocate = partite[0].giocate + partite[1].giocate;
   std::printf("%s contro %s: %ld mani x 2 (posti scambiati), seme %llu\n", primo.nome.c_str(),
               secondo.nome.c_str(), mani, static_cast<unsigned long long>(seme));
+  if (!regole.Standard()) std::printf("  regole: %s\n", NomiRegole(regole).c_str());
   std::printf("  punti per mano, primo meno secondo: %+.3f +/- %.3f (95%%)\n", media, ic);
   std::printf("  partite a 11 vinte da %s: %.1f%% di %ld\n", primo.nome.c_str(),
               giocate ? 100.0 * vinte / giocate : 0.0, giocate);

@@ -31,13 +31,26 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
     c.indice = argomento[0] - '0';
     return c;
   }
+  if (c.nome == "regola") {
+    const std::size_t spazio = argomento.find_first_of(" \t");
+    const std::string_view nome = argomento.substr(0, spazio);
+    const std::string_view si = spazio == std::string_view::npos
+                                    ? std::string_view{}
+                                    : Ripulita(argomento.substr(spazio));
+    const std::optional<Regola> regola = RegolaDiNome(nome);
+    if (!regola || (si != "si" && si != "no")) return std::nullopt;
+    c.regola = *regola;
+    c.attiva = si == "si";
+    return c;
+  }
   if (c.nome == "file") {
     if (argomento.empty()) return std::nullopt;
     c.percorso = argomento;
     return c;
   }
   const bool senzaArgomento =
-      Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato";
+      Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato" ||
+      c.nome == "regole";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
 }
@@ -47,6 +60,8 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
 std::string Comando::Testo() const {
   if (nome == "user") return nome + " " + std::to_string(indice);
   if (nome == "file") return nome + " " + percorso;
+  if (nome == "regola")
+    return nome + " " + std::string(NomeRegola(regola)) + (attiva ? " si" : " no");
   return nome;
 }
 
@@ -79,6 +94,12 @@ void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& fin
     finestra.AccodaFile(comando.percorso);
   } else if (comando.nome == "stato") {
     uscita += ScriviPartita(gioco.Stato());
+  } else if (comando.nome == "regola") {
+    gioco.ImpostaRegola(comando.regola, comando.attiva);
+  } else if (comando.nome == "regole") {
+    auto elenco = [](const Regole& r) { return r.Standard() ? "nessuna" : NomiRegole(r); };
+    uscita += "Regole della mano: " + elenco(gioco.ManoInCorso().RegoleInVigore()) + "\n";
+    uscita += "Regole scelte: " + elenco(gioco.RegoleScelte()) + "\n";
   } else if (comando.nome == "user") {
     if (azioni.user[comando.indice]) {
       gioco.user_Click(comando.indice);

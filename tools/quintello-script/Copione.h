@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Regole.h"
+
 namespace quintello {
 
 class Gioco;
@@ -15,6 +17,8 @@ struct Comando {
   std::string nome;           // "user", "procedi", "file", ...
   int indice = 0;             // for `user`
   std::string percorso;       // for `file`
+  Regola regola{};            // for `regola`: the rule and its switch
+  bool attiva = false;
   std::string Testo() const;  // the command in its normal form: "user 2"
 };
 
@@ -23,7 +27,8 @@ struct Comando {
 std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore);
 
 // Carries out one command on the game, as the window would on that click.
-// `stato` prints the saved-game lines to `uscita`.
+// `stato` prints the saved-game lines to `uscita`, `regole` the house rules
+// of the hand in play and those chosen for the next.
 void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
                    std::string& uscita);
 
