@@ -78,10 +78,12 @@ scenari: build
 			-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/$$nome \
 			-P tests/scenari/Confronta.cmake || exit 1; \
 	done
-	cmake -DAGGIORNA=ON -DDRIVER=$(CURDIR)/$(BUILD)/tools/quintello-arena/quintello-arena \
-		"-DARGOMENTI=--traccia --seme 24 esperto classico" \
-		-DATTESO=$(CURDIR)/tests/scenari/mano-modello.atteso \
-		-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/mano-modello -P tests/scenari/Confronta.cmake
+	@for traccia in tests/scenari/*.arena; do \
+		nome=$$(basename $$traccia .arena); \
+		cmake -DAGGIORNA=ON -DDRIVER=$(CURDIR)/$(BUILD)/tools/quintello-arena/quintello-arena \
+			"-DARGOMENTI=$$(head -n1 $$traccia)" -DATTESO=$(CURDIR)/tests/scenari/$$nome.atteso \
+			-DCARTELLA=$(CURDIR)/$(BUILD)/scenari-aggiornati/$$nome -P tests/scenari/Confronta.cmake || exit 1; \
+	done
 
 # Lines of the tests against lines of the product.
 righe:
@@ -96,13 +98,20 @@ bench: build
 MANI ?= 2000
 SEME ?= 1
 ARENA := $(BUILD)/tools/quintello-arena/quintello-arena
-.PHONY: arena
+.PHONY: arena arena-regole
 arena: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target quintello-arena
 	$(ARENA) --mani $(MANI) --seme $(SEME) esperto avido
 	$(ARENA) --mani $(MANI) --seme $(SEME) esperto classico
 	$(ARENA) --mani $(MANI) --seme $(SEME) classico avido
 	$(ARENA) --mani $(MANI) --seme $(SEME) esperto esperto
+	$(ARENA) --mani $(MANI) --seme $(SEME) --regole assopigliatutto,assoscopa,rebello,napola esperto classico
+	$(ARENA) --mani $(MANI) --seme $(SEME) --regole assopigliatutto,assoscopa,rebello,napola classico avido
+
+# Esperto against the fixed player under each combination of house rules.
+arena-regole: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target quintello-arena
+	scripts/arena-regole.sh $(ARENA) $(MANI) $(SEME)
 
 # The long random-play run: make soak HANDS=100000
 HANDS ?= 100000

@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kRigaMassima = 1 << 20;  // longer lines are cut: no game writes one
 
 // Appends one line of `file` to `righe`, whatever its ending; false at the end.
-bool ProssimaRiga(std::streambuf& file, std::string& righe) {
+bool ProssimaRiga(std::streambuf& file, std::string& righe, bool senzaSpazi) {
   using Tratti = std::char_traits<char>;
   int c = file.sbumpc();
   if (c == Tratti::eof()) return false;
@@ -23,7 +23,7 @@ bool ProssimaRiga(std::streambuf& file, std::string& righe) {
       if (file.sgetc() == '\n') file.sbumpc();
       break;
     }
-    if (lunghezza == 0 && (c == ' ' || c == '\t')) continue;
+    if (senzaSpazi && lunghezza == 0 && (c == ' ' || c == '\t')) continue;
     if (lunghezza < kRigaMassima) {
       righe.push_back(static_cast<char>(c));
       ++lunghezza;
@@ -44,7 +44,9 @@ std::string LeggiFileSalvataggio(const std::string& nome) {
   std::ifstream file(nome, std::ios::binary);
   std::string righe;
   if (!file || file.rdbuf() == nullptr) return righe;
-  for (int n = 0; n < kRigheFile && ProssimaRiga(*file.rdbuf(), righe); ++n) {
+  // The items, and the line of house rules after them, which must begin
+  // with its word and so keeps its blanks.
+  for (int n = 0; n <= kRigheFile && ProssimaRiga(*file.rdbuf(), righe, n < kRigheFile); ++n) {
   }
   return righe;
 }

@@ -69,6 +69,46 @@ TEST(ContaPunti, EachKindOfPoint) {
   }
 }
 
+// The points the house rules add to the standard count, the lines they add
+// to its message after the settebello's, and the napola of ten coins.
+TEST(ContaPunti, HouseRulePoints) {
+  struct Caso {
+    const char* delPC;
+    Regole regole;
+    int piuPC, piuUtente;
+    const char* righe;
+    Esito esito;
+  };
+  const Regole entrambe{.reBello = true, .napola = true};
+  const Caso casi[] = {
+      {"1o 2o 3o 0o 5s", entrambe, 4, 0, "Re bello preso dal PC\r\nNapola: PC=3 USER=0",
+       Esito::ProssimaMano},
+      {"6o 7o", {.napola = true}, 0, 5, "Napola: PC=0 USER=5", Esito::ProssimaMano},
+      {"1o 3o", {.reBello = true}, 0, 1, "Re bello preso da USER", Esito::ProssimaMano},
+      {"1o 2o", {.napola = true}, 0, 0, "Napola: PC=0 USER=0", Esito::ProssimaMano},
+      {"1o 2o 3o 4o 5o 6o 7o 8o 9o 0o", entrambe, 11, 0,
+       "Re bello preso dal PC\r\nNapola: PC=10 USER=0", Esito::NapolaComputer},
+      {"1s", {.napola = true}, 0, 10, "Napola: PC=0 USER=10", Esito::NapolaUtente},
+      {"1o 2o 3o 0o", {.assoPigliaTutto = true}, 0, 0, "", Esito::ProssimaMano},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.delPC);
+    const Carte carte = Finita(c.delPC);
+    Mano mano = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::PC, Giocatore::PC, c.regole);
+    const Mano standard = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::PC, Giocatore::PC);
+    const PuntiMano con = PuntiDellaMano(mano), senza = PuntiDellaMano(standard);
+    EXPECT_EQ(std::pair(con.pc - senza.pc, con.utente - senza.utente),
+              std::pair(c.piuPC, c.piuUtente));
+    const std::string testo = TestoPunti(mano, con, 0, 0);
+    const std::size_t dopoSette = testo.find("\r\n", testo.find("Sette di denari")) + 2;
+    EXPECT_EQ(testo.substr(dopoSette, testo.find("Primiera") - dopoSette),
+              c.righe + std::string(*c.righe ? "\r\n" : ""));
+    StatoPartita stato;
+    stato.puntivittoria = 21;
+    EXPECT_EQ(FineMano(mano, stato).esito, c.esito);
+  }
+}
+
 TEST(FineMano, TableToTheLastCapturerThenTheCountAndTheDecision) {
   struct Caso {
     int16_t ultimapresa, puntivittoria, pc, utente;

@@ -61,14 +61,22 @@ TEST(CalcolaCombinazioni, MatchesBruteForceAndTheForcedRuleOnRandomTables) {
     for (int s = 1; s <= kSommaMassima; ++s)
       ASSERT_EQ(Testi(comb.liste[s]), attese[s]) << "somma " << s;
     for (int v = 1; v <= kValori; ++v) {
-      ElencoPrese prese;
-      PreseDi(terra, v, {}, prese);
-      const InsiemeCarte stessoValore = terra & InsiemeCarte::DelValore(v);
-      Voci singole;
-      for (Carta c : stessoValore) singole.push_back(CodiceCarta(c));
-      ASSERT_EQ(Testi(prese), stessoValore.Vuoto() ? attese[v] : singole) << "valore " << v;
-      CombinazioniObbligate(terra, prese, v);
-      ASSERT_EQ(Testi(prese), stessoValore.Vuoto() ? attese[v] : singole) << "forcing again";
+      // Every rule set: only the ace that takes all changes a capture.
+      for (int regola = 0; regola < 1 << kRegole; ++regola) {
+        Regole regole;
+        for (Regola r : kTutteLeRegole) regole[r] = regola >> static_cast<int>(r) & 1;
+        ElencoPrese prese;
+        PreseDi(terra, v, regole, prese);
+        const InsiemeCarte stessoValore = terra & InsiemeCarte::DelValore(v);
+        Voci attesa;
+        for (Carta c : stessoValore) attesa.push_back(CodiceCarta(c));
+        if (stessoValore.Vuoto()) attesa = attese[v];
+        if (regole.assoPigliaTutto && v == 1 && stessoValore.Vuoto() && !carte.empty())
+          attesa = {terra.Codici()};
+        ASSERT_EQ(Testi(prese), attesa) << "valore " << v << ", regole " << NomiRegole(regole);
+        CombinazioniObbligate(terra, prese, v);
+        ASSERT_EQ(Testi(prese), attesa) << "forcing again";
+      }
     }
   }
 }
@@ -104,9 +112,11 @@ TEST(ProponiPresa, ClicksCycleThroughTheCapturesAndBack) {
 // cards it names, a capture makes its side the last capturer and sweeps when
 // it empties the table, and taking a play back gives the hand as it was.
 TEST(Mano, EveryPlayMovesItsCardsAndTakesBack) {
-  for (uint64_t seme = 1; seme <= 40; ++seme) {
+  for (uint64_t seme = 1; seme <= 64; ++seme) {
     Generatore caso(seme);
-    Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
+    // The ace that takes all, sweeping or not, in half the hands.
+    const Regole regole{.assoPigliaTutto = seme % 4 < 2, .assoScopa = seme % 2 == 0};
+    Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC, Giocatore::PC, regole);
     mano.DaiPrimaSmazzata(caso);
     GiocaMano(mano, caso, [&](const Mano& m) {
       const std::vector<Scelta> mosse = m.MosseLegali();
@@ -115,14 +125,17 @@ TEST(Mano, EveryPlayMovesItsCardsAndTakesBack) {
       Mano dopo = m;
       dopo.Applica(s);
       const bool presa = !s.presa.Vuoto();
+      const bool tutta = s.carta.valore == 1 && presa &&
+                         (s.presa & InsiemeCarte::DelValore(1)).Vuoto();
+      EXPECT_TRUE(!tutta || (regole.assoPigliaTutto && s.presa == m.Terra()));
       EXPECT_EQ(dopo.CarteIn(chi), m.CarteIn(chi) - s.carta);
       EXPECT_EQ(dopo.Terra(), presa ? m.Terra() - s.presa : m.Terra() | s.carta);
       EXPECT_EQ(dopo.Prese(chi), presa ? m.Prese(chi) | s.presa | s.carta : m.Prese(chi));
       EXPECT_EQ(dopo.UltimaPresa(), presa ? chi : prima);
-      EXPECT_EQ(dopo.Scope(chi) - m.Scope(chi),
-                presa && dopo.Terra().Vuoto() ? InsiemeCarte(s.carta) : InsiemeCarte());
-      const Mano letta =
-          Mano::DaLuoghi(dopo.Luoghi(), dopo.Mazziere(), dopo.UltimaPresa(), dopo.Turno());
+      const bool scopa = presa && dopo.Terra().Vuoto() && (!tutta || regole.assoScopa);
+      EXPECT_EQ(dopo.Scope(chi) - m.Scope(chi), scopa ? InsiemeCarte(s.carta) : InsiemeCarte());
+      const Mano letta = Mano::DaLuoghi(dopo.Luoghi(), dopo.Mazziere(), dopo.UltimaPresa(),
+                                        dopo.Turno(), regole);
       EXPECT_EQ(std::pair(letta.Luoghi(), letta.Turno()), std::pair(dopo.Luoghi(), dopo.Turno()));
       dopo.Annulla();
       EXPECT_EQ(dopo, m);
@@ -164,6 +177,7 @@ TEST(SceltaComputer, CardAndCaptureByWeight) {
     const char* mano;
     const char* carta;  // "" nothing to play
     const char* presa;
+    bool assoPigliaTutto = false;
   };
   const Caso casi[] = {
       // The best card with its lightest capture.
@@ -180,9 +194,14 @@ TEST(SceltaComputer, CardAndCaptureByWeight) {
       // both score alike, so the first ten takes what the second pass left.
       {"2c 4s 7o 8o 8c 8b", "1b 0s 0c", "0s", "2c8b"},
       {"1o 2s", "", "", ""},
+      // The ace that takes all is weighed as any capture; with an ace on the
+      // table it takes only that ace.
+      {"2c 3b 5s", "1c 5o 0b", "1c", "2c3b5s", true},
+      {"1s 9c", "1o 2b", "1o", "1s", true},
   };
   for (const Caso& c : casi) {
-    const std::optional<Scelta> scelta = SceltaComputer(Insieme(c.mano), Insieme(c.terra), {});
+    const std::optional<Scelta> scelta = SceltaComputer(
+        Insieme(c.mano), Insieme(c.terra), Regole{.assoPigliaTutto = c.assoPigliaTutto});
     const std::string giocata = scelta ? CodiceCarta(scelta->carta) : "";
     EXPECT_EQ(giocata, c.carta) << c.terra << " / " << c.mano;
     EXPECT_EQ(scelta ? scelta->presa.Codici() : "", c.presa) << c.terra << " / " << c.mano;

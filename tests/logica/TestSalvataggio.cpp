@@ -77,6 +77,39 @@ TEST(Formato, EveryStateReadsBackAsWritten) {
   }
 }
 
+// The house rules ride on a 78th line, only when any is in force; a load
+// reads that line only when it says "Regole:", and a rule it does not know
+// fails the load.
+TEST(Formato, HouseRulesLine) {
+  for (int regola = 0; regola < 1 << kRegole; ++regola) {
+    StatoPartita stato;
+    for (Regola r : kTutteLeRegole) stato.regole[r] = regola >> static_cast<int>(r) & 1;
+    stato.regole = stato.regole.InVigore();
+    const std::string file = ScriviPartita(stato);
+    const std::vector<std::string> righe = Righe(file);
+    ASSERT_EQ(righe.size(), stato.regole.Standard() ? 77u : 78u);
+    if (!stato.regole.Standard()) EXPECT_EQ(righe[77], "Regole: " + NomiRegole(stato.regole));
+    StatoPartita base;
+    base.regole.napola = true;  // what the game played before the load never stays
+    const PartitaLetta letta = LeggiPartita(file, base);
+    ASSERT_TRUE(letta.Completa());
+    EXPECT_EQ(letta.stato.regole, stato.regole) << file;
+  }
+  const std::string standard = ScriviPartita(StatoPartita{});
+  const std::pair<std::string, std::optional<Regole>> casi[] = {
+      {"Regole: rebello , napola\n", Regole{.reBello = true, .napola = true}},
+      {"Regole:\r\n", Regole{}},
+      {" Regole: napola\r\n", Regole{}},  // not a rules line: ignored
+      {"Regole: rebello\r\nRegole: napola\r\n", Regole{.reBello = true}},
+      {"Regole: rebello,asso\r\n", std::nullopt},
+  };
+  for (const auto& [riga, regole] : casi) {
+    const PartitaLetta letta = LeggiPartita(standard + riga, StatoPartita{});
+    EXPECT_EQ(letta.Completa(), regole.has_value()) << riga;
+    if (regole) EXPECT_EQ(letta.stato.regole, *regole) << riga;
+  }
+}
+
 TEST(Formato, ReaderRules) {
   StatoPartita base;
   base.puntivittoria = 11;
@@ -259,6 +292,7 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
       {"minimo.qnt", Riga(12, "-32768"), "", Riga(12, "-32768 ")},
       {"nove.qnt", Riga(11, std::string(5000, '9')), kFallito, ""},
       {"oltre.qnt", Riga(11, "32768"), kFallito, ""},
+      {"regola-ignota.qnt", buono + "Regole: bho\r\n", kFallito, ""},
       {"sotto.qnt", Riga(12, "-32769"), kFallito, ""},
       {"partità €.qnt", buono, "", buono},
   };
@@ -274,7 +308,8 @@ TEST_F(Ostili, EachFileLoadsAsItShouldOrTakesTheFailurePath) {
     }
   }
   const std::string letto = LeggiFileSalvataggio(Percorso("lunga.qnt"));
-  EXPECT_EQ(std::count(letto.begin(), letto.end(), '\n'), kRigheFile) << "only 77 lines are read";
+  EXPECT_EQ(std::count(letto.begin(), letto.end(), '\n'), kRigheFile + 1)
+      << "only the 77 items and the rules line are read";
   const std::string lunga = LeggiFileSalvataggio(Percorso("testo.qnt"));
   EXPECT_NE(lunga.find(std::string(1 << 20, 'z') + "\n"), std::string::npos) << "cut at 1 MiB";
   EXPECT_EQ(lunga.find(std::string((1 << 20) + 1, 'z')), std::string::npos);

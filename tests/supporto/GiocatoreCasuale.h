@@ -37,8 +37,9 @@ class GiocatoreCasuale {
       f.AccodaRisposta(caso_() % 2 ? Risposta::Si : Risposta::No);
       g.newpart_Click();
     } else {
-      static constexpr const char* kMenu[] = {"sette",    "undici",  "sedici",       "ventuno",
-                                              "classico", "esperto", "suggerimento", "Info"};
+      static constexpr const char* kMenu[] = {
+          "sette",   "undici",       "sedici", "ventuno",         "classico",  "esperto",
+          "suggerimento", "Info", "assopigliatutto", "assoscopa", "rebello", "napola"};
       (g.*Comandi().at(kMenu[caso_() % std::size(kMenu)]))();
     }
   }

@@ -23,7 +23,7 @@ inline std::string InvariantiViolate(const Gioco& g, const FinestraRegistrata& f
     return "the status line shows another count";
   const Mano& mano = g.ManoInCorso();
   if (mano.Luoghi() != carte || mano.Mazziere() != stato.Mazziere() ||
-      mano.UltimaPresa() != stato.UltimaPresa())
+      mano.UltimaPresa() != stato.UltimaPresa() || mano.RegoleInVigore() != stato.regole)
     return "the hand in play and the match state differ";
   // Also hands of at most three, fifteen table places, one "Ok" shown.
   if (!PartitaGiocabile(stato)) return "a save of this game would not load";
