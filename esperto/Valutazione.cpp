@@ -124,38 +124,71 @@ InsiemeCarte CheSpazzano(const Mano& mano) {
 
 }  // namespace
 
-double Stima(const Mano& mano, Giocatore io) {
+double Somma(const Parti& parti) {
+  double v = 0;
+  for (double parte : parti) v += parte;
+  return v;
+}
+
+Parti StimaPerParti(const Mano& mano, Giocatore io) {
   const Giocatore lui = Altro(io);
   const InsiemeCarte mie = mano.Prese(io), sue = mano.Prese(lui);
   const Tabelle& t = Tab();
-  double v = mano.Scope(io).Quante() - mano.Scope(lui).Quante();
   const Regole& regole = mano.RegoleInVigore();
-  for (Carta punto : {kSettebello, kReBello}) {
-    if (punto == kReBello && !regole.reBello) continue;
-    if (mie.Contiene(punto)) v += 1;
-    if (sue.Contiene(punto)) v -= 1;
-  }
-  if (regole.napola) v += NapolaAttesa(mie, sue) - NapolaAttesa(sue, mie);
-  v += t.carte[mie.Quante()][sue.Quante()];
-  v += t.ori[(mie & kDenari).Quante()][(sue & kDenari).Quante()];
-  v += PrimieraAttesa(mie, sue);
+  Parti p{};
+  auto parte = [&](Parte x) -> double& { return p[static_cast<int>(x)]; };
+  parte(Parte::ScopeMie) = mano.Scope(io).Quante();
+  parte(Parte::ScopeSue) = -mano.Scope(lui).Quante();
+  auto punto = [&](Carta carta) { return double(mie.Contiene(carta)) - sue.Contiene(carta); };
+  parte(Parte::Settebello) = punto(kSettebello);
+  if (regole.reBello) parte(Parte::ReBello) = punto(kReBello);
+  if (regole.napola) parte(Parte::Napola) = NapolaAttesa(mie, sue) - NapolaAttesa(sue, mie);
+  parte(Parte::Carte) = t.carte[mie.Quante()][sue.Quante()];
+  parte(Parte::Ori) = t.ori[(mie & kDenari).Quante()][(sue & kDenari).Quante()];
+  parte(Parte::Primiera) = PrimieraAttesa(mie, sue);
   // A table that adds up to ten or less is swept by whoever opens the next
   // deal with a card of that value.
-  if (!mano.Terra().Vuoto()) {
-    const InsiemeCarte buone = CheSpazzano(mano);
-    if (!buone.Vuoto()) {
-      const InsiemeCarte mazzo = mano.Mazzo();
-      const double scopa = AlmenoUna(mazzo.Quante(), (mazzo & buone).Quante());
-      v += Altro(mano.Mazziere()) == io ? scopa : -scopa;
-    }
+  const InsiemeCarte buone = mano.Terra().Vuoto() ? InsiemeCarte() : CheSpazzano(mano);
+  if (!buone.Vuoto()) {
+    const InsiemeCarte mazzo = mano.Mazzo();
+    const double scopa = AlmenoUna(mazzo.Quante(), (mazzo & buone).Quante());
+    parte(Parte::RischioScopa) = Altro(mano.Mazziere()) == io ? scopa : -scopa;
   }
-  return v;
+  return p;
+}
+
+double Stima(const Mano& mano, Giocatore io) {
+  return Somma(StimaPerParti(mano, io));
 }
 
 double Valuta(const Mano& mano, Giocatore io) {
   if (!mano.Mazzo().Vuoto()) return Stima(mano, io);
   const PuntiMano punti = PuntiDellaMano(mano);
   return punti.Di(io) - punti.Di(Altro(io));
+}
+
+// The count kind by kind on the piles as they stand, and what the table
+// adds to the last capturer's.
+Parti ValutaPerParti(const Mano& mano, Giocatore io) {
+  if (!mano.Mazzo().Vuoto()) return StimaPerParti(mano, io);
+  const Giocatore lui = Altro(io);
+  const PuntiPerVoce senza = ContaPerVoce(mano, false), con = ContaPerVoce(mano, true);
+  auto differenza = [&](const PuntiMano& punti) { return double(punti.Di(io) - punti.Di(lui)); };
+  auto voce = [&](Voce v) { return differenza(senza[static_cast<int>(v)]); };
+  Parti p{};
+  auto parte = [&](Parte x) -> double& { return p[static_cast<int>(x)]; };
+  parte(Parte::ScopeMie) = senza[static_cast<int>(Voce::Scope)].Di(io);
+  parte(Parte::ScopeSue) = -senza[static_cast<int>(Voce::Scope)].Di(lui);
+  parte(Parte::Settebello) = voce(Voce::Settebello);
+  parte(Parte::ReBello) = voce(Voce::ReBello);
+  parte(Parte::Napola) = voce(Voce::Napola);
+  parte(Parte::Carte) = voce(Voce::Carte);
+  parte(Parte::Ori) = voce(Voce::Ori);
+  parte(Parte::Primiera) = voce(Voce::Primiera);
+  double tutte = 0;
+  for (int v = 0; v < kVoci; ++v) tutte += differenza(con[v]) - differenza(senza[v]);
+  parte(Parte::UltimaPresa) = tutte;
+  return p;
 }
 
 }  // namespace quintello

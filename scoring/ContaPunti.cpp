@@ -66,27 +66,30 @@ int16_t Somma16(int16_t punteggio, int aggiunta) {
                                          int{std::numeric_limits<int16_t>::max()}));
 }
 
+PuntiPerVoce ContaPerVoce(const Mano& mano, bool conTerra) {
+  const Regole& regole = mano.RegoleInVigore();
+  auto pila = [&](Giocatore chi) { return conTerra ? mano.PreseFinali(chi) : mano.Prese(chi); };
+  const InsiemeCarte pc = pila(Giocatore::PC), utente = pila(Giocatore::Utente);
+  PuntiPerVoce voci{};
+  auto voce = [&](Voce v) -> PuntiMano& { return voci[static_cast<int>(v)]; };
+  auto piuAlto = [&](Voce v, int a, int b) { voce(v) = {a > b, b > a}; };
+  auto carta = [&](Voce v, Carta c) { voce(v) = {pc.Contiene(c), utente.Contiene(c)}; };
+  piuAlto(Voce::Carte, pc.Quante(), utente.Quante());
+  piuAlto(Voce::Ori, (pc & kDenari).Quante(), (utente & kDenari).Quante());
+  voce(Voce::Scope) = {ContaScope(mano, Giocatore::PC), ContaScope(mano, Giocatore::Utente)};
+  carta(Voce::Settebello, kSettebello);
+  if (regole.reBello) carta(Voce::ReBello, kReBello);
+  if (regole.napola) voce(Voce::Napola) = {Napola(pc), Napola(utente)};
+  piuAlto(Voce::Primiera, Primiera(pc), Primiera(utente));
+  return voci;
+}
+
 PuntiMano PuntiDellaMano(const Mano& mano) {
   PuntiMano punti;
-  auto piuAlto = [&](auto conta) {
-    const int pc = conta(mano, Giocatore::PC);
-    const int utente = conta(mano, Giocatore::Utente);
-    if (pc > utente) ++punti.pc;
-    if (utente > pc) ++punti.utente;
-  };
-  piuAlto(ContaCarte);
-  piuAlto(ContaOri);
-  punti.pc += ContaScope(mano, Giocatore::PC);
-  punti.utente += ContaScope(mano, Giocatore::Utente);
-  auto carta = [&](Carta c) {
-    if (PresaDa(mano, c) == 1) ++punti.pc;
-    if (PresaDa(mano, c) == 2) ++punti.utente;
-  };
-  carta(kSettebello);
-  if (mano.RegoleInVigore().reBello) carta(kReBello);
-  punti.pc += NapolaDi(mano, Giocatore::PC);
-  punti.utente += NapolaDi(mano, Giocatore::Utente);
-  piuAlto(PrimieraDi);
+  for (const PuntiMano& voce : ContaPerVoce(mano)) {
+    punti.pc += voce.pc;
+    punti.utente += voce.utente;
+  }
   return punti;
 }
 

@@ -48,6 +48,16 @@ struct PuntiMano {
 // the last capturer, so a hand whose last play has been made counts as it
 // will end.
 
+// The kinds of points a hand gives.
+enum class Voce { Carte, Ori, Scope, Settebello, ReBello, Napola, Primiera };
+inline constexpr int kVoci = 7;
+using PuntiPerVoce = std::array<PuntiMano, kVoci>;
+
+// The points each side made in the hand, kind by kind. Without the table,
+// the piles are counted as they stand before it goes to the last capturer:
+// what the last capture is worth is the difference.
+PuntiPerVoce ContaPerVoce(const Mano& mano, bool conTerra = true);
+
 // The points each side made in the hand.
 PuntiMano PuntiDellaMano(const Mano& mano);
 

@@ -1,21 +1,6 @@
 #include "ui/Descrizioni.h"
 
-#include <array>
-
 namespace quintello::ui {
-
-namespace {
-
-constexpr std::array<const char*, kValori> kNomiValori{
-    "asso", "due", "tre", "quattro", "cinque", "sei", "sette", "fante", "cavallo", "re"};
-constexpr std::array<const char*, kSemi> kNomiSemi{"denari", "spade", "coppe", "bastoni"};
-
-}  // namespace
-
-std::string NomeDellaCarta(Carta carta) {
-  if (!carta.valida()) return kCartaCoperta;
-  return std::string(kNomiValori[carta.valore - 1]) + " di " + kNomiSemi[carta.seme - 1];
-}
 
 std::string ElencoCarte(std::string_view presa) {
   const std::size_t n = NumeroCodici(presa);

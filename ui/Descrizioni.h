@@ -8,16 +8,16 @@
 
 #include "engine/Carta.h"
 #include "engine/Giocatore.h"
+#include "engine/NomiCarte.h"
 
 namespace quintello::ui {
 
-inline constexpr const char* kCartaCoperta = "carta coperta";
+using quintello::kCartaCoperta;
 inline constexpr const char* kNonSelezionata = "non selezionata";
 inline constexpr const char* kPresaDallaScelta = "presa dalla carta scelta";
 inline constexpr const char* kPresaDalComputer = "presa dal computer";
 
-// "sette di denari"; kCartaCoperta for anything that is not a card.
-std::string NomeDellaCarta(Carta carta);
+using quintello::NomeDellaCarta;
 
 // The cards of a capture string in words: "due di denari, tre di coppe e re di spade".
 std::string ElencoCarte(std::string_view presa);

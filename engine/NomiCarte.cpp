@@ -1,0 +1,28 @@
+#include "engine/NomiCarte.h"
+
+#include <array>
+
+namespace quintello {
+
+namespace {
+
+constexpr std::array<const char*, kValori> kNomiValori{
+    "asso", "due", "tre", "quattro", "cinque", "sei", "sette", "fante", "cavallo", "re"};
+constexpr std::array<const char*, kSemi> kNomiSemi{"denari", "spade", "coppe", "bastoni"};
+
+}  // namespace
+
+std::string NomeDelValore(int valore) {
+  return valore >= 1 && valore <= kValori ? kNomiValori[valore - 1] : "";
+}
+
+std::string NomeDellaCarta(Carta carta) {
+  if (!carta.valida()) return kCartaCoperta;
+  return NomeDelValore(carta.valore) + " di " + kNomiSemi[carta.seme - 1];
+}
+
+std::string ConArticolo(Carta carta) {
+  return (carta.valore == 1 ? "l'" : "il ") + NomeDellaCarta(carta);
+}
+
+}  // namespace quintello
