@@ -17,7 +17,7 @@
 namespace quintello {
 
 Gioco::Gioco(Finestra& f, uint64_t semeCasuale)
-    : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale) {}
+    : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale), semeRevisione_(semeCasuale) {}
 
 // The first hand hides the frames and draws the table before anything shows.
 void Gioco::Form_Load() {
@@ -30,6 +30,7 @@ void Gioco::Form_Load() {
 void Gioco::NuovaPartita() {
   stato_.mazziere = CambiaMazziere(stato_.mazziere);
   stato_.regole = regoleScelte_.InVigore();
+  passi_.clear();
   mano_ = Mano(stato_.Mazziere(), stato_.UltimaPresa(), stato_.regole);
   MostraRegole();
   mano_.DaiPrimaSmazzata(caso_);
@@ -152,6 +153,9 @@ void Gioco::procedi_Click() {
 }
 
 void Gioco::FineMano() {
+  manoFinita_ = std::move(passi_);
+  passi_.clear();
+  giocatoDopo_ = false;
   const FineDellaMano fine = quintello::FineMano(mano_, stato_);
   Registra();
   finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
@@ -370,7 +374,10 @@ void Gioco::Registra() {
 }
 
 void Gioco::Applica(Giocatore chi, const Scelta& scelta) {
+  passi_.push_back({mano_, {}});
   mano_.Applica(chi, scelta);
+  passi_.back().giocata = mano_.Storia().back();
+  if (chi == Giocatore::Utente) giocatoDopo_ = true;
   Registra();
   // A capture writes its side's code, whatever other code a saved game brought.
   if (!scelta.presa.Vuoto()) stato_.ultimapresa = chi == Giocatore::Utente ? 1 : 0;
@@ -382,6 +389,11 @@ void Gioco::RiprendiMano() {
                          stato_.regole);
   regoleScelte_ = stato_.regole;
   MostraRegole();
+  passi_.clear();
+}
+
+Revisione Gioco::RivediUltimaMano(const ParametriRevisione& parametri) const {
+  return RivediMano(manoFinita_, Giocatore::Utente, semeRevisione_, parametri);
 }
 
 }  // namespace quintello

@@ -15,6 +15,7 @@
 #include "controller/Finestra.h"
 #include "engine/Generatore.h"
 #include "engine/StatoPartita.h"
+#include "esperto/Revisione.h"
 #include "rules/Mano.h"
 #include "rules/ProponiPresa.h"
 #include "rules/Scelta.h"
@@ -74,6 +75,13 @@ class Gioco {
   const Mano& ManoInCorso() const { return mano_; }
   Avversario AvversarioScelto() const { return avversario_; }
   const Regole& RegoleScelte() const { return regoleScelte_; }
+  // The plays of the last hand that ended (of the hand in play, from a load
+  // on, until it ends), and whether its review is offered: from the end of a
+  // hand until the user's first play of the next.
+  const std::vector<Passo>& ManoDaRivedere() const { return manoFinita_; }
+  bool RevisioneDisponibile() const { return !manoFinita_.empty() && !giocatoDopo_; }
+  // The review of that hand, the user's plays judged; the same every time.
+  Revisione RivediUltimaMano(const ParametriRevisione& parametri = {}) const;
   // True once the game has asked its window to close.
   bool Chiusa() const { return chiusa_; }
 
@@ -133,6 +141,12 @@ class Gioco {
   Avversario avversario_ = Avversario::Classico;
   // The house rules chosen; each hand is dealt with those chosen by then.
   Regole regoleScelte_;
+  // The plays of the hand in play, each with the hand it was made in, and
+  // those of the last hand that ended.
+  std::vector<Passo> passi_;
+  std::vector<Passo> manoFinita_;
+  bool giocatoDopo_ = false;  // the user has played since that hand ended
+  uint64_t semeRevisione_;
   StatoPartita stato_;
   // The hand in play; `stato_` holds the same cards as the location table.
   Mano mano_;

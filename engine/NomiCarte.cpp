@@ -21,8 +21,17 @@ std::string NomeDellaCarta(Carta carta) {
   return NomeDelValore(carta.valore) + " di " + kNomiSemi[carta.seme - 1];
 }
 
+namespace {
+const char* Articolo(int valore) {
+  return valore == 1 ? "l'" : "il ";
+}
+}  // namespace
+
 std::string ConArticolo(Carta carta) {
-  return (carta.valore == 1 ? "l'" : "il ") + NomeDellaCarta(carta);
+  return Articolo(carta.valore) + NomeDellaCarta(carta);
+}
+std::string ConArticolo(int valore) {
+  return Articolo(valore) + NomeDelValore(valore);
 }
 
 }  // namespace quintello

@@ -10,6 +10,7 @@
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
 #include "esperto/Esperto.h"
+#include "esperto/Revisione.h"
 #include "rules/Mano.h"
 
 namespace quintello {
@@ -92,6 +93,35 @@ void PartiteIntere(benchmark::State& state) {
   state.counters["media_ms"] = totale / std::max(1L, mosse);
 }
 BENCHMARK(PartiteIntere)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The review of whole hands, the user's seat judged: 200 seeded hands of
+// Esperto against itself, the worst and the mean time for one hand.
+void RevisioniDiMani(benchmark::State& state) {
+  double peggiore = 0, totale = 0;
+  for (auto _ : state) {
+    for (uint64_t seme = 1; seme <= 200; ++seme) {
+      Generatore caso(seme);
+      Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
+      mano.DaiPrimaSmazzata(caso);
+      std::vector<Passo> passi;
+      GiocaMano(mano, caso, [&](const Mano& m) {
+        const Scelta s = ScegliEsperto(VistaDi(m, m.Turno()), caso);
+        passi.push_back({m, {m.Turno(), s}});
+        return s;
+      });
+      const auto inizio = std::chrono::steady_clock::now();
+      benchmark::DoNotOptimize(RivediMano(passi, Giocatore::Utente, seme));
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
+              .count();
+      peggiore = std::max(peggiore, ms);
+      totale += ms;
+    }
+  }
+  state.counters["peggiore_ms"] = peggiore;
+  state.counters["media_ms"] = totale / 200;
+}
+BENCHMARK(RevisioniDiMani)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quintello

@@ -11,6 +11,7 @@
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
 #include "esperto/Esperto.h"
+#include "esperto/Revisione.h"
 #include "esperto/Valutazione.h"
 #include "rules/SceltaComputer.h"
 #include "scoring/ContaPunti.h"
@@ -151,11 +152,58 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
       Generatore copia = caso;
       const Scelta scelta = ScegliEsperto(vista, caso);
       EXPECT_EQ(ScegliEsperto(VistaDi(altra, m.Turno()), copia), scelta);
+      // The review of a play judges it on what the seat saw, too.
+      if (posizioni % 5 == 0) {
+        Generatore a(seme), b(seme);
+        const Giudizio g = Giudica(m, m.Turno(), scelta, a, {.campioni = 8});
+        const Giudizio h = Giudica(altra, m.Turno(), scelta, b, {.campioni = 8});
+        EXPECT_EQ(g.mosse.size(), h.mosse.size());
+        EXPECT_EQ(g.costo, h.costo);
+        for (std::size_t i = 0; i < std::min(g.mosse.size(), h.mosse.size()); ++i)
+          EXPECT_EQ(std::pair(g.mosse[i].scelta, g.mosse[i].valore),
+                    std::pair(h.mosse[i].scelta, h.mosse[i].valore));
+      }
       return scelta;
     });
   }
   // Only the last deal, with an empty deck, leaves nothing to split.
   EXPECT_GT(diverse, posizioni / 2);
+}
+
+// Positions of the last deal built on purpose, where every card is known:
+// the review puts the play made among the mistakes, with the reason that
+// fits, and the best play at no cost.
+TEST(Giudica, MistakesBuiltOnPurposeAndWhy) {
+  struct Caso {
+    const char* manoUtente;
+    const char* manoPC;
+    const char* terra;
+    const char* giocata;  // laid on the table
+    const char* motivo;
+  };
+  const Caso casi[] = {
+      {"4b 9s", "7c 8b", "3s", "4b", "Lasci 7 in tavola: il computer può fare scopa"},
+      {"7s 2c", "7b 5b", "7o 3c", "2c", "Meglio il sette di spade: prendi il settebello"},
+      {"1b 5s", "6b", "7o 7s 1c", "5s",
+       "Meglio l'asso di bastoni: l'ultima presa porta via le carte in tavola"},
+  };
+  for (const Caso& c : casi) {
+    // Every other card is the user's already: no majority can change hands.
+    Carte carte;
+    carte.PerOgniCarta([&](Carta carta, int16_t) { carte[carta] = PresaUtente; });
+    prova::Metti(carte, "2b 3b 4c", PresaPC);
+    prova::Metti(carte, c.manoUtente, ManoUtente);
+    prova::Metti(carte, c.manoPC, ManoPC);
+    prova::Metti(carte, c.terra, Terra);
+    const Mano mano = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::Utente, Giocatore::Utente);
+    Generatore caso(1);
+    const Giudizio g =
+        Giudica(mano, Giocatore::Utente, {LeggiCarta(c.giocata), {}}, caso, {.campioni = 4});
+    EXPECT_TRUE(g.Errore()) << c.giocata << " costs " << g.costo;
+    EXPECT_EQ(g.motivo, c.motivo);
+    Generatore ancora(1);
+    EXPECT_EQ(Giudica(mano, Giocatore::Utente, g.mosse[0].scelta, ancora).costo, 0);
+  }
 }
 
 // With no budget at all not one sample is searched: the first play, still a legal one.

@@ -1,5 +1,6 @@
 // quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] [--traccia] FIRST
-// SECOND (--campioni sets Esperto's search, --regole the house rules): plays N deals between two
+// SECOND (--campioni sets Esperto's search, --regole the house rules,
+// --revisione judges every play as the review of a hand does): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
 // the second, the share of matches to 11 it wins and the time per move.
@@ -14,6 +15,7 @@
 
 #include "Giocatori.h"
 #include "Traccia.h"
+#include "esperto/Revisione.h"
 #include "scoring/ContaPunti.h"
 
 namespace quintello::arena {
@@ -43,6 +45,8 @@ struct Giocatore_ {
   std::string nome;
   Strategia strategia;
   Tempi tempi;
+  double costo = 0;  // what the review finds its plays cost, over all hands
+  long maniRiviste = 0;
 };
 
 uint64_t Mescola(uint64_t a, uint64_t b) {
@@ -54,7 +58,8 @@ uint64_t Mescola(uint64_t a, uint64_t b) {
 // `semeMazzo` alone, so both replays of a deal see the same cards.
 PuntiMano GiocaUnaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo, bool utenteDa,
                        uint64_t semeGiocatorePC, uint64_t semeGiocatoreUtente,
-                       const Regole& regole) {
+                       const Regole& regole, bool rivedi) {
+  std::vector<Passo> passi;
   const Giocatore mazziere = utenteDa ? Giocatore::Utente : Giocatore::PC;
   Mano mano(mazziere, mazziere, regole);
   Generatore mazzo(semeMazzo);
@@ -75,8 +80,16 @@ PuntiMano GiocaUnaMano(Giocatore_& aPC, Giocatore_& aUtente, uint64_t semeMazzo,
                    CodiceCarta(s.carta).c_str(), s.presa.Codici().c_str());
       std::exit(1);
     }
+    if (rivedi) passi.push_back({m, {m.Turno(), s}});
     return s;
   });
+  // Each seat judged from its own view, with draws of the review's own.
+  for (Giocatore chi : {Giocatore::PC, Giocatore::Utente}) {
+    if (!rivedi) break;
+    Giocatore_& g = chi == Giocatore::PC ? aPC : aUtente;
+    g.costo += RivediMano(passi, chi, semeMazzo).costoTotale;
+    ++g.maniRiviste;
+  }
   return PuntiDellaMano(mano);
 }
 
@@ -99,7 +112,7 @@ struct Partite {
 int Uso() {
   std::fprintf(stderr,
                "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] "
-               "[--traccia] PRIMO SECONDO\n"
+               "[--revisione] [--traccia] PRIMO SECONDO\n"
                "giocatori: classico, esperto, avido, casuale\n"
                "regole: assopigliatutto, assoscopa, rebello, napola\n");
   return 2;
@@ -115,12 +128,14 @@ int main(int argc, char** argv) {
   uint64_t seme = 1;
   std::vector<std::string> nomi;
   ParametriEsperto parametri;
-  bool traccia = false;
+  bool traccia = false, rivedi = false;
   Regole regole;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--traccia") {
       traccia = true;
+    } else if (a == "--revisione") {
+      rivedi = true;
     } else if (a == "--regole" && i + 1 < argc) {
       const std::optional<Regole> lette = LeggiNomiRegole(argv[++i]);
       if (!lette) return Uso();
@@ -159,9 +174,9 @@ int main(int argc, char** argv) {
     const uint64_t semeSecondo = Mescola(semePrimo, 1);
     const bool utenteDa = d % 2 == 1;
     const PuntiMano a =
-        GiocaUnaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo, regole);
+        GiocaUnaMano(primo, secondo, semeMazzo, utenteDa, semePrimo, semeSecondo, regole, rivedi);
     const PuntiMano b =
-        GiocaUnaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo, regole);
+        GiocaUnaMano(secondo, primo, semeMazzo, utenteDa, semeSecondo, semePrimo, regole, rivedi);
     partite[0].Mano(a.pc, a.utente);
     partite[1].Mano(b.utente, b.pc);
     const double x = ((a.pc - a.utente) + (b.utente - b.pc)) / 2.0;
@@ -186,6 +201,9 @@ int main(int argc, char** argv) {
         "peggiore %.3f ms (%ld mosse)\n",
         g->nome.c_str(), g->tempi.totale / n, g->tempi.peggiore, g->tempi.totaleCPU / n,
         g->tempi.peggioreCPU, g->tempi.mosse);
+    if (g->maniRiviste > 0)
+      std::printf("  costo medio per mano secondo la revisione, %s: %.3f\n", g->nome.c_str(),
+                  g->costo / g->maniRiviste);
   }
   return 0;
 }

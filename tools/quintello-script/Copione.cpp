@@ -1,5 +1,6 @@
 #include "Copione.h"
 
+#include <cstdio>
 #include <map>
 
 #include "controller/Comandi.h"
@@ -50,9 +51,32 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
   }
   const bool senzaArgomento =
       Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato" ||
-      c.nome == "regole";
+      c.nome == "regole" || c.nome == "revisione";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
+}
+
+std::string DueDecimali(double x) {
+  char testo[32];
+  std::snprintf(testo, sizeof testo, "%.2f", x);
+  return testo;
+}
+
+// One line a play, the user's with its cost and, for a mistake, why.
+std::string TestoRevisione(const Revisione& revisione) {
+  std::string testo;
+  int n = 0;
+  for (const PassoRivisto& passo : revisione.passi) {
+    const Giocata& g = passo.passo.giocata;
+    testo += "MOSSA\t" + std::to_string(++n) + (g.chi == Giocatore::Utente ? "\tUSER\t" : "\tPC\t") +
+             CodiceCarta(g.scelta.carta) + "\t" + g.scelta.presa.Codici();
+    if (passo.giudizio) {
+      testo += "\tCOSTO\t" + DueDecimali(passo.giudizio->costo);
+      if (passo.giudizio->Errore()) testo += "\t" + passo.giudizio->motivo;
+    }
+    testo += "\n";
+  }
+  return testo + "TOTALE\t" + DueDecimali(revisione.costoTotale) + "\n";
 }
 
 }  // namespace
@@ -94,6 +118,8 @@ void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& fin
     finestra.AccodaFile(comando.percorso);
   } else if (comando.nome == "stato") {
     uscita += ScriviPartita(gioco.Stato());
+  } else if (comando.nome == "revisione") {
+    uscita += TestoRevisione(gioco.RivediUltimaMano());
   } else if (comando.nome == "regola") {
     gioco.ImpostaRegola(comando.regola, comando.attiva);
   } else if (comando.nome == "regole") {
