@@ -122,6 +122,7 @@ TEST(Mano, EveryPlayMovesItsCardsAndTakesBack) {
       const std::vector<Scelta> mosse = m.MosseLegali();
       const Scelta s = mosse[caso.ParteIntera(static_cast<int>(mosse.size()))];
       const Giocatore chi = m.Turno(), prima = m.UltimaPresa();
+      EXPECT_TRUE(m.Legale(chi, s) && !m.Legale(Altro(chi), s));
       Mano dopo = m;
       dopo.Applica(s);
       const bool presa = !s.presa.Vuoto();
