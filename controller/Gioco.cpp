@@ -318,6 +318,7 @@ AzioniUtente Gioco::Azioni() const {
   for (int i = 0; i < kPostiMano; ++i) azioni.user[i] = stato_.flag.user[i] && i < carte;
   azioni.giocatautente = stato_.flag.giocatautente;
   azioni.procedi = stato_.flag.procedi;
+  azioni.revisione = RevisioneDisponibile();
   return azioni;
 }
 
@@ -392,8 +393,10 @@ void Gioco::RiprendiMano() {
   passi_.clear();
 }
 
-Revisione Gioco::RivediUltimaMano(const ParametriRevisione& parametri) const {
-  return RivediMano(manoFinita_, Giocatore::Utente, semeRevisione_, parametri);
+std::function<Revisione()> Gioco::Revisore(const ParametriRevisione& parametri) const {
+  return [passi = manoFinita_, seme = semeRevisione_, parametri] {
+    return RivediMano(passi, Giocatore::Utente, seme, parametri);
+  };
 }
 
 }  // namespace quintello

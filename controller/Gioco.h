@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,7 @@ struct AzioniUtente {
   std::array<bool, kPostiMano> user{};
   bool giocatautente = false;
   bool procedi = false;
+  bool revisione = false;  // the review of the last hand is offered
 };
 
 class Gioco {
@@ -81,7 +83,10 @@ class Gioco {
   const std::vector<Passo>& ManoDaRivedere() const { return manoFinita_; }
   bool RevisioneDisponibile() const { return !manoFinita_.empty() && !giocatoDopo_; }
   // The review of that hand, the user's plays judged; the same every time.
-  Revisione RivediUltimaMano(const ParametriRevisione& parametri = {}) const;
+  // The work holds copies of what it needs, so it can run on another thread
+  // while the game goes on.
+  std::function<Revisione()> Revisore(const ParametriRevisione& parametri = {}) const;
+  Revisione RivediUltimaMano() const { return Revisore()(); }
   // True once the game has asked its window to close.
   bool Chiusa() const { return chiusa_; }
 

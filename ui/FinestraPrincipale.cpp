@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
+#include <memory>
 
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
@@ -19,6 +22,7 @@
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
 #include "ui/DialogoFile.h"
+#include "ui/DialogoRevisione.h"
 #include "ui/Disposizione.h"
 #include "ui/GuidaFuoco.h"
 #include "ui/LaunchBrowser.h"
@@ -220,6 +224,11 @@ void FinestraPrincipale::CreaMenu() {
   NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
   QAction* suggerimento = NuovaVoce(aiuto, QStringLiteral("&Suggerimento"), "suggerimento");
   suggerimento->setShortcut(QKeySequence(Qt::Key_S));
+  rivedi_ = aiuto->addAction(QStringLiteral("&Rivedi la mano"));
+  rivedi_->setObjectName(QStringLiteral("revisione"));
+  rivedi_->setShortcut(QKeySequence(Qt::Key_R));
+  rivedi_->setEnabled(false);
+  connect(rivedi_, &QAction::triggered, this, &FinestraPrincipale::Rivedi);
 }
 
 void FinestraPrincipale::CreaStatusBar() {
@@ -281,6 +290,30 @@ void FinestraPrincipale::CentraSulloSchermo() {
 
 void FinestraPrincipale::Inoltra(Gestore click) {
   (gioco_.get()->*click)();
+  SincronizzaRevisione();
+}
+
+void FinestraPrincipale::SincronizzaRevisione() {
+  rivedi_->setEnabled(!revisioneInCorso_ && gioco_->Azioni().revisione);
+}
+
+void FinestraPrincipale::Rivedi() {
+  if (revisioneInCorso_ || !gioco_->Azioni().revisione) return;
+  revisioneInCorso_ = true;
+  SincronizzaRevisione();
+  QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+  auto revisione = std::make_shared<Revisione>();
+  QThread* lavoro =
+      QThread::create([revisione, rivedi = gioco_->Revisore()] { *revisione = rivedi(); });
+  connect(lavoro, &QThread::finished, this, [this, lavoro, revisione] {
+    lavoro->deleteLater();
+    QGuiApplication::restoreOverrideCursor();
+    DialogoRevisione dialogo(*revisione, immagini_, this);
+    dialogo.exec();
+    revisioneInCorso_ = false;
+    SincronizzaRevisione();
+  });
+  lavoro->start();
 }
 
 void FinestraPrincipale::SincronizzaObiettivi() {
@@ -297,6 +330,7 @@ void FinestraPrincipale::SincronizzaAvversario() {
 void FinestraPrincipale::CliccaUser(int indice) {
   if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice])
     gioco_->user_Click(indice);
+  SincronizzaRevisione();
 }
 
 void FinestraPrincipale::CliccaOk() {

@@ -78,6 +78,9 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   QAction* NuovaVoce(QMenu* menu, const QString& testo, const char* nome);
 
   void Inoltra(Gestore click);
+  // The review of the last hand, worked out away from the window's thread.
+  void Rivedi();
+  void SincronizzaRevisione();
   void SincronizzaObiettivi();
   void SincronizzaAvversario();
   void CliccaUser(int indice);
@@ -95,6 +98,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<QAction*, kObiettivi> obiettivi_{};
   std::array<QAction*, kAvversari> avversari_{};
   std::array<QAction*, kRegole> regole_{};
+  QAction* rivedi_ = nullptr;
+  bool revisioneInCorso_ = false;
   QLabel* status_ = nullptr;
   // Keyboard focus and what a screen reader says, beyond the controls' looks.
   std::unique_ptr<GuidaFuoco> guida_;
