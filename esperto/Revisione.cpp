@@ -108,6 +108,23 @@ Giudizio Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generato
   return giudizio;
 }
 
+std::string PercheScegliere(const Mano& mano, Giocatore chi, const Scelta& scelta,
+                            Generatore& caso, const ParametriRevisione& parametri) {
+  const Giudizio giudizio = Giudica(mano, chi, scelta, caso, parametri);
+  const MossaGiudicata* questa = nullptr;
+  const MossaGiudicata* altra = nullptr;
+  for (const MossaGiudicata& m : giudizio.mosse) {
+    if (m.scelta == scelta) {
+      questa = &m;
+    } else if (altra == nullptr) {
+      altra = &m;  // the best of the others: the list runs from the best
+    }
+  }
+  if (questa == nullptr || altra == nullptr || questa->valore - altra->valore < kSoglia)
+    return kScelteEquivalenti;
+  return Motivo(mano, chi, questa->scelta, questa->parti, altra->scelta, altra->parti);
+}
+
 Revisione RivediMano(const std::vector<Passo>& passi, Giocatore chi, uint64_t seme,
                      const ParametriRevisione& parametri) {
   Generatore caso(seme);

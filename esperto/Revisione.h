@@ -45,6 +45,12 @@ struct Giudizio {
 Giudizio Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generatore& caso,
                  const ParametriRevisione& parametri = {});
 
+// Why `scelta` is the play to make for `chi`: the reason, in the words of
+// the review, when it beats the next best play by a mistake's worth or more;
+// kScelteEquivalenti when it does not.
+std::string PercheScegliere(const Mano& mano, Giocatore chi, const Scelta& scelta,
+                            Generatore& caso, const ParametriRevisione& parametri = {});
+
 struct PassoRivisto {
   Passo passo;
   std::optional<Giudizio> giudizio;  // for the reviewed seat's plays
