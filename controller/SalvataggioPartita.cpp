@@ -1,5 +1,6 @@
 // The File menu's "Salva partita" and "Carica".
 #include "controller/Gioco.h"
+#include "rules/ProponiPresa.h"
 #include "salvataggio/FileSalvataggio.h"
 #include "salvataggio/FormatoSalvataggio.h"
 #include "salvataggio/PartitaGiocabile.h"
@@ -54,8 +55,17 @@ void Gioco::carica_Click() {
   if (stato_.flag.procedi) {
     procedi_Click();
     if (Chiusa()) return;
+    MostraCarteEConto();
+    return;
   }
   MostraCarteEConto();
+  // A loaded turn keeps its selection and proposal: told as the click that made them.
+  const int slot = stato_.cartaselezionata;
+  if (!stato_.flag.giocatautente || slot < 0 || slot >= kPostiMano) return;
+  const Proposta proposta = ProponiPresa(mano_.Terra(), stato_.SlotUtente(slot).valore,
+                                         static_cast<int16_t>(stato_.indicepresa - 1));
+  finestra_.AnnunciaProposta(slot, stato_.presautente,
+                             proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
 }
 
 void Gioco::MostraCarteEConto() {

@@ -52,6 +52,22 @@ QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto) {
 
 }  // namespace
 
+void Rinnova(QWidget* widget) {
+  if (!QAccessible::isActive()) return;
+  if (QAccessibleInterface* vecchia = QAccessible::queryAccessibleInterface(widget))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(vecchia));
+}
+
+void Annuncia(QWidget* widget) {
+  Rinnova(widget);
+  if (!widget->hasFocus()) {
+    widget->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  QAccessibleEvent fuoco(widget, QAccessible::Focus);
+  QAccessible::updateAccessibility(&fuoco);
+}
+
 void InstallaAccessibilita() {
   static const bool installata = [] {
     QAccessible::installFactory(&Fabbrica);

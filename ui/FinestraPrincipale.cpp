@@ -111,7 +111,9 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
   CreaMenu();
   CreaStatusBar();
   guida_ = std::make_unique<GuidaFuoco>(
-      *this, GuidaFuoco::Controlli{user_, terra_, giocatautente_, procedi_, donazioni_});
+      *this, GuidaFuoco::Controlli{user_, terra_, giocatautente_, procedi_, donazioni_,
+                                   findChild<QFrame*>(QStringLiteral("Frame1")), status_,
+                                   findChild<QAction*>(QStringLiteral("suggerimento"))});
   FissaDimensioni();
   // Placed before the start-up, so its first box shows over where the window will be.
   CentraSulloSchermo();
@@ -222,8 +224,13 @@ void FinestraPrincipale::CreaMenu() {
   QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
   NuovaVoce(aiuto, QStringLiteral("&Informazioni"), "Info");
   NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
-  QAction* suggerimento = NuovaVoce(aiuto, QStringLiteral("&Suggerimento"), "suggerimento");
+  // The guide reads the hint's choice once it is made.
+  QAction* suggerimento = aiuto->addAction(QStringLiteral("&Suggerimento"));
+  suggerimento->setObjectName(QStringLiteral("suggerimento"));
   suggerimento->setShortcut(QKeySequence(Qt::Key_S));
+  connect(suggerimento, &QAction::triggered, this, [this, click = Comandi().at("suggerimento")] {
+    guida_->Suggerisci([this, click] { Inoltra(click); });
+  });
   rivedi_ = aiuto->addAction(QStringLiteral("&Rivedi la mano"));
   rivedi_->setObjectName(QStringLiteral("revisione"));
   rivedi_->setShortcut(QKeySequence(Qt::Key_R));
@@ -350,6 +357,10 @@ void FinestraPrincipale::keyPressEvent(QKeyEvent* evento) {
     if (nuovo) CliccaUser(tasto - Qt::Key_1);
   } else if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
     if (nuovo) CliccaOk();
+  } else if (tasto == Qt::Key_T && evento->modifiers() == Qt::NoModifier) {
+    if (nuovo) guida_->LeggiTavola(gioco_->Stato().carte);
+  } else if (tasto == Qt::Key_P && evento->modifiers() == Qt::NoModifier) {
+    if (nuovo) guida_->LeggiPunteggio(gioco_->Stato());
   } else {
     QMainWindow::keyPressEvent(evento);
   }
@@ -425,16 +436,20 @@ void FinestraPrincipale::MostraRegole(const Regole& scelte, const Regole& inVigo
 }
 
 Risposta FinestraPrincipale::MsgBox(const Messaggio& messaggio) {
-  guida_->PrimaDelMessaggio();
+  const QString premessa = guida_->PrimaDelMessaggio();
   if (risposte.messaggio) return risposte.messaggio(messaggio);
-  return MostraMsgBox(this, messaggio);
+  const Risposta risposta = MostraMsgBox(this, messaggio, premessa);
+  TornaAttiva();
+  return risposta;
 }
 
 std::string FinestraPrincipale::DialogoFile(Dialogo tipo, const std::string& filtro,
                                             const std::string& nomeIniziale) {
   const QStringList filtri = FiltriDialogo(filtro);
   if (risposte.file) return risposte.file(tipo, filtri, nomeIniziale);
-  return ScegliFile(this, tipo, filtri, nomeIniziale);
+  std::string percorso = ScegliFile(this, tipo, filtri, nomeIniziale);
+  TornaAttiva();
+  return percorso;
 }
 
 void FinestraPrincipale::LaunchBrowser(const std::string& indirizzo) {
@@ -444,6 +459,18 @@ void FinestraPrincipale::LaunchBrowser(const std::string& indirizzo) {
 void FinestraPrincipale::Chiudi() {
   // Only closed: this may run inside one of the game's handlers, which must unwind first.
   close();
+}
+
+void FinestraPrincipale::TornaAttiva() {
+  // A window manager gives the keyboard back once a box has gone; without one, or when it
+  // would not, nothing else does, and the keys would reach nobody.
+  if (isVisible()) activateWindow();
+}
+
+void FinestraPrincipale::changeEvent(QEvent* evento) {
+  QMainWindow::changeEvent(evento);
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && guida_)
+    guida_->FinestraAttivata();
 }
 
 bool FinestraPrincipale::focusNextPrevChild(bool avanti) {

@@ -60,6 +60,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
   bool focusNextPrevChild(bool avanti) override;
+  void changeEvent(QEvent* evento) override;
 
  private:
   void CreaControlli();
@@ -85,6 +86,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void SincronizzaAvversario();
   void CliccaUser(int indice);
   void CliccaOk();
+  void TornaAttiva();
 
   pittore::CacheCarte immagini_;
   std::array<PostoCarta*, kPostiTerra> terra_{};

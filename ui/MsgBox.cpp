@@ -105,9 +105,10 @@ void PreparaMsgBox(QMessageBox& box, const Messaggio& messaggio) {
   LargoPerIlTitolo(box);
 }
 
-Risposta MostraMsgBox(QWidget* padre, const Messaggio& messaggio) {
+Risposta MostraMsgBox(QWidget* padre, const Messaggio& messaggio, const QString& premessa) {
   QMessageBox box(padre);
   PreparaMsgBox(box, messaggio);
+  if (!premessa.isEmpty()) box.setAccessibleName(premessa + u' ' + box.windowTitle());
   box.exec();
   return RispostaDi(box.standardButton(box.clickedButton()));
 }

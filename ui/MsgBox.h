@@ -3,6 +3,8 @@
 
 #include "controller/Finestra.h"
 
+#include <QString>
+
 class QMessageBox;
 class QWidget;
 
@@ -13,7 +15,8 @@ namespace quintello::ui {
 // breaks across lines (such a text is shown as rich text).
 void PreparaMsgBox(QMessageBox& box, const Messaggio& messaggio);
 
-// Shows the box modally over `padre` and returns the button pressed.
-Risposta MostraMsgBox(QWidget* padre, const Messaggio& messaggio);
+// Shows the box modally over `padre` and returns the button pressed. A screen reader says
+// `premessa`, when there is one, before the box's title.
+Risposta MostraMsgBox(QWidget* padre, const Messaggio& messaggio, const QString& premessa = {});
 
 }  // namespace quintello::ui

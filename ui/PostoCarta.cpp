@@ -7,10 +7,21 @@
 #include <QPainter>
 
 #include "pittore/CacheCarte.h"
+#include "ui/Accessibilita.h"
 #include "ui/Disposizione.h"
 #include "ui/NomeCarta.h"
 
 namespace quintello::ui {
+
+namespace {
+
+// The focus mark: a dashed line inside the picture, apart from the red selection frame
+// that lies outside the place, in a colour that shows on every face and on the back.
+const QColor kColoreFuoco(0, 0, 160);
+constexpr int kRientroFuoco = 4;
+constexpr int kSpessoreFuoco = 2;
+
+}  // namespace
 
 PostoCarta::PostoCarta(pittore::CacheCarte& immagini, QWidget* parent)
     : QWidget(parent), immagini_(immagini) {
@@ -22,13 +33,18 @@ PostoCarta::PostoCarta(pittore::CacheCarte& immagini, QWidget* parent)
 void PostoCarta::MostraCarta(Carta carta) {
   if (carta == carta_) return;
   carta_ = carta.valida() ? carta : Carta{};
-  if (!nomeTrattenuto_) setAccessibleName(NomeCarta(carta_));
+  if (!nomeTrattenuto_) Rinomina();
   update();
 }
 
 void PostoCarta::TrattieniNome(bool trattieni) {
   nomeTrattenuto_ = trattieni;
-  if (!trattieni && accessibleName() != NomeCarta(carta_)) setAccessibleName(NomeCarta(carta_));
+  if (!trattieni && accessibleName() != NomeCarta(carta_)) Rinomina();
+}
+
+void PostoCarta::Rinomina() {
+  Rinnova(this);
+  setAccessibleName(NomeCarta(carta_));
 }
 
 QSize PostoCarta::sizeHint() const {
@@ -44,6 +60,20 @@ void PostoCarta::paintEvent(QPaintEvent*) {
   const qreal dpr = devicePixelRatioF();
   painter.drawPixmap(contentsRect(), carta_.valida() ? immagini_.Immagine(carta_, dpr)
                                                      : immagini_.Immagine(pittore::Dorso{}, dpr));
+  if (!hasFocus()) return;
+  painter.setPen(QPen(kColoreFuoco, kSpessoreFuoco, Qt::DashLine));
+  painter.drawRect(contentsRect().adjusted(kRientroFuoco, kRientroFuoco, -kRientroFuoco,
+                                           -kRientroFuoco));
+}
+
+void PostoCarta::focusInEvent(QFocusEvent* evento) {
+  QWidget::focusInEvent(evento);
+  update();
+}
+
+void PostoCarta::focusOutEvent(QFocusEvent* evento) {
+  QWidget::focusOutEvent(evento);
+  update();
 }
 
 void PostoCarta::mousePressEvent(QMouseEvent* evento) {

@@ -36,8 +36,13 @@ class PostoCarta : public QWidget {
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
+  // The focus mark comes and goes with the focus.
+  void focusInEvent(QFocusEvent* evento) override;
+  void focusOutEvent(QFocusEvent* evento) override;
 
  private:
+  void Rinomina();
+
   pittore::CacheCarte& immagini_;
   Carta carta_;
   bool premuto_ = false;

@@ -8,12 +8,10 @@
 #include "Banco.h"
 #include "controller/Comandi.h"
 #include "pittore/CacheCarte.h"
-#include "ui/Descrizioni.h"
 
 namespace quintello::ui {
 
 using namespace prova;
-using namespace std::string_literals;
 
 namespace {
 
@@ -39,7 +37,6 @@ class TestFinestra : public QObject {
   void unaManoDaMouseETastiera();
   void chiusura_data();
   void chiusura();
-  void frasi();
 
  private:
   Copione copione_;
@@ -160,7 +157,11 @@ void TestFinestra::disegno() {
 void TestFinestra::unaManoDaMouseETastiera() {
   QVERIFY(QTest::qWaitForWindowActive(f_.get()));
   Prepara(*f_, "1o 2c 4b 6s", "5o 5s 5c", "3o 7c 0b");
+  QTest::keyClick(f_.get(), Qt::Key_2);  // the seven's two captures are numbered beside the hand
+  auto* numero = Controllo<QLabel>(*f_, QStringLiteral("NumeroProposta"));
+  QCOMPARE(numero->text(), QStringLiteral("proposta 1 di 2"));
   Clicca(Posto(*f_, "user", 2));
+  QVERIFY(numero->isHidden());
   QCOMPARE(Visibili(*f_, "Shape2"), QList<int>{2});
   QCOMPARE(Visibili(*f_, "Shape1"), (QList<int>{2, 3}));
   // The chosen card takes the focus; the framed table cards, and those alone, say they are taken.
@@ -177,6 +178,7 @@ void TestFinestra::unaManoDaMouseETastiera() {
   QAbstractButton* procedi = Bottone(*f_, "procedi");
   QVERIFY(!procedi->isHidden());
   QCOMPARE(QApplication::focusWidget(), procedi);
+  QVERIFY(!Controllo<QAction>(*f_, QStringLiteral("suggerimento"))->isEnabled());  // no use here
   // The hand waits: a click or a key on it does nothing.
   QVERIFY(!Posto(*f_, "user", 0)->isEnabled());
   Clicca(Posto(*f_, "user", 0));
@@ -227,14 +229,6 @@ void TestFinestra::chiusura() {
   QCOMPARE(QApplication::exec(), 0);
   QVERIFY(!f_->isVisible());
   QCOMPARE(f_->Chiusa(), daEsci);
-}
-
-void TestFinestra::frasi() {
-  // A list of three and a card laid down; the AT-SPI check reads the other shapes in a hand.
-  QCOMPARE(DescrizioneProposta("1o2s3c", 3, 3),
-           "selezionata, prende asso di denari, due di spade e tre di coppe, proposta 3 di 3"s);
-  QCOMPARE(FraseGiocata(Giocatore::Utente, {9, Denari}, "", false),
-           "Hai giocato cavallo di denari in tavola."s);
 }
 
 }  // namespace quintello::ui

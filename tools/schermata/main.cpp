@@ -1,7 +1,9 @@
-// quintello-schermata --seme N out.png [--scala 2]
-// Draws the main window as it is after start-up with the given seed, into a PNG,
-// without a display: the announcement box is answered with Ok.
+// quintello-schermata --seme N out.png [--scala 2] [--tasti "3 3 Return"]
+// Draws the main window as it is after start-up with the given seed, and after the keys
+// given, into a PNG, without a display: every box is answered with Ok (Sì).
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
@@ -13,12 +15,14 @@
 
 namespace {
 
-constexpr const char* kUso = "uso: quintello-schermata --seme N out.png [--scala 2]\n";
+constexpr const char* kUso =
+    "uso: quintello-schermata --seme N out.png [--scala 2] [--tasti \"3 3 Return\"]\n";
 
 struct Opzioni {
   uint64_t seme = 0;
   std::string uscita;
   std::string scala;
+  QStringList tasti;  // key names as Qt writes them: "3", "Return", "Space"
 };
 
 std::optional<Opzioni> LeggiOpzioni(int argc, char* argv[]) {
@@ -34,6 +38,8 @@ std::optional<Opzioni> LeggiOpzioni(int argc, char* argv[]) {
       conSeme = true;
     } else if (arg == "--scala" && conValore) {
       opzioni.scala = argv[++i];
+    } else if (arg == "--tasti" && conValore) {
+      opzioni.tasti = QString::fromLocal8Bit(argv[++i]).split(u' ', Qt::SkipEmptyParts);
     } else if (opzioni.uscita.empty() && !arg.starts_with("--")) {
       opzioni.uscita = arg;
     } else {
@@ -51,6 +57,20 @@ quintello::Risposta RispondiOk(const quintello::Messaggio& messaggio) {
 
 }  // namespace
 
+// Pressed as a player would: to the control that has the focus, or to the window.
+bool Premi(QWidget& finestra, const QString& nome) {
+  const QKeySequence sequenza = QKeySequence::fromString(nome);
+  if (sequenza.count() != 1) return false;
+  const QKeyCombination tasto = sequenza[0];
+  QWidget* destinatario = QApplication::focusWidget() ? QApplication::focusWidget() : &finestra;
+  for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent evento(tipo, tasto.key(), tasto.keyboardModifiers(), nome.size() == 1 ? nome : QString());
+    QApplication::sendEvent(destinatario, &evento);
+    QApplication::processEvents();
+  }
+  return true;
+}
+
 int main(int argc, char* argv[]) {
   const std::optional<Opzioni> opzioni = LeggiOpzioni(argc, argv);
   if (!opzioni) {
@@ -65,7 +85,14 @@ int main(int argc, char* argv[]) {
   quintello::ui::PreparaApplicazione(applicazione);
   quintello::ui::FinestraPrincipale finestra(opzioni->seme, {.messaggio = RispondiOk, .file = {}});
   finestra.show();
+  finestra.activateWindow();
   QApplication::processEvents();
+  for (const QString& tasto : opzioni->tasti) {
+    if (!Premi(finestra, tasto)) {
+      std::fprintf(stderr, "tasto sconosciuto: %s\n", qPrintable(tasto));
+      return 2;
+    }
+  }
 
   const QString uscita = QString::fromLocal8Bit(opzioni->uscita.c_str());
   if (!finestra.grab().save(uscita, "PNG")) {
