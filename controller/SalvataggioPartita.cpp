@@ -62,8 +62,9 @@ void Gioco::carica_Click() {
   // A loaded turn keeps its selection and proposal: told as the click that made them.
   const int slot = stato_.cartaselezionata;
   if (!stato_.flag.giocatautente || slot < 0 || slot >= kPostiMano) return;
-  const Proposta proposta = ProponiPresa(mano_.Terra(), stato_.SlotUtente(slot).valore,
-                                         static_cast<int16_t>(stato_.indicepresa - 1));
+  const Proposta proposta =
+      ProponiPresa(mano_.Terra(), stato_.SlotUtente(slot).valore,
+                   static_cast<int16_t>(stato_.indicepresa - 1), mano_.RegoleInVigore());
   finestra_.AnnunciaProposta(slot, stato_.presautente,
                              proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
 }
