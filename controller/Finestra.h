@@ -65,6 +65,8 @@ class Finestra {
   // card was laid on the table), and whether it swept the table.
   virtual void AnnunciaGiocata(Giocatore /*chi*/, Carta /*carta*/, const std::string& /*presa*/,
                                bool /*scopa*/) {}
+  // The hint has selected its choice: why it is the play to make.
+  virtual void AnnunciaSuggerimento(const std::string& /*perche*/) {}
 
   // Modal; returns once the user has closed the box, with the button pressed.
   virtual Risposta MsgBox(const Messaggio& messaggio) = 0;

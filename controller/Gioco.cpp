@@ -297,10 +297,17 @@ void Gioco::MostraRegole() {
 }
 
 // In the user's turn: selects the card Esperto would play from the user's
-// seat and clicks it on until its capture is the one proposed.
+// seat and clicks it on until its capture is the one proposed, and says why.
 void Gioco::suggerimento_Click() {
   if (!stato_.flag.giocatautente || stato_.carte.Conta(ManoUtente) == 0) return;
   const Scelta scelta = ScegliEsperto(VistaDi(mano_, Giocatore::Utente), casoEsperto_);
+  SelezionaScelta(scelta);
+  // Why, judged apart with draws of its own: asking never changes the game.
+  Generatore caso(semeRevisione_);
+  finestra_.AnnunciaSuggerimento(PercheScegliere(mano_, Giocatore::Utente, scelta, caso));
+}
+
+void Gioco::SelezionaScelta(const Scelta& scelta) {
   const AzioniUtente azioni = Azioni();
   for (int i = 0; i < kPostiMano; ++i) {
     if (!azioni.user[i] || !(stato_.SlotUtente(i) == scelta.carta)) continue;

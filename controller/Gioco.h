@@ -111,6 +111,8 @@ class Gioco {
   std::optional<Scelta> SceltaAvversario();
   // Selects the user's hand place and proposes the next capture for it.
   Proposta Seleziona(int indice);
+  // Selects the card of `scelta` and clicks it on until its capture is proposed.
+  void SelezionaScelta(const Scelta& scelta);
 
   // The window's switches, kept in the state as they are shown.
   void MostraShape1(int posto, bool visibile);

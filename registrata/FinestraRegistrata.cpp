@@ -112,6 +112,10 @@ void FinestraRegistrata::AnnunciaGiocata(Giocatore chi, Carta carta, const std::
              CodiceCarta(carta) + "\t" + presa + (scopa ? "\tscopa" : ""));
 }
 
+void FinestraRegistrata::AnnunciaSuggerimento(const std::string& perche) {
+  if (annunci_) Registra("SUGGERIMENTO\t" + perche);
+}
+
 void FinestraRegistrata::Chiudi() {
   Registra("CHIUSO");
   chiusa_ = true;

@@ -43,6 +43,7 @@ class FinestraRegistrata : public Finestra {
   void Chiudi() override;
   void AnnunciaProposta(int posto, const std::string& presa, int numero, int totale) override;
   void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
+  void AnnunciaSuggerimento(const std::string& perche) override;
   bool Chiusa() const { return chiusa_; }
 
   // What the window switches on and off is the game's state: kept, not printed,

@@ -483,6 +483,10 @@ void FinestraPrincipale::AnnunciaProposta(int posto, const std::string& presa, i
   guida_->AnnunciaProposta(posto, presa, numero, totale);
 }
 
+void FinestraPrincipale::AnnunciaSuggerimento(const std::string& perche) {
+  guida_->PercheSuggerimento(perche);
+}
+
 void FinestraPrincipale::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa,
                                          bool scopa) {
   guida_->AnnunciaGiocata(chi, carta, presa, scopa);

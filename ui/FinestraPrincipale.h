@@ -56,6 +56,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void Chiudi() override;
   void AnnunciaProposta(int posto, const std::string& presa, int numero, int totale) override;
   void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa) override;
+  void AnnunciaSuggerimento(const std::string& perche) override;
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;

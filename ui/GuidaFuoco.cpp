@@ -136,6 +136,7 @@ void GuidaFuoco::AnnunciaProposta(int posto, const std::string& presa, int numer
   proposta_ = DescrizioneProposta(presa, numero, totale);
   numero_ = QString::fromStdString(NumeroProposta(numero, totale));
   segnali_.Proposta(numero_);
+  if (!suggerendo_) segnali_.Perche({});
   PostoCarta* scelta = controlli_.mano[posto];
   // The new card's words first, then the focus, then the others: the card that loses the
   // focus must not speak. Read again also when the card keeps the focus.
@@ -149,11 +150,15 @@ void GuidaFuoco::AnnunciaProposta(int posto, const std::string& presa, int numer
 
 void GuidaFuoco::Suggerisci(const std::function<void()>& suggerimento) {
   suggerendo_ = true;
+  perche_.clear();
   suggerimento();
   suggerendo_ = false;
   if (scelta_ < 0 || controlli_.giocatautente->isHidden()) return;
   PostoCarta* scelta = controlli_.mano[scelta_];
-  Descrivi(scelta, kSuggerimentoDavanti + QString::fromStdString(proposta_));
+  const QString perche = QString::fromStdString(perche_);
+  Descrivi(scelta, kSuggerimentoDavanti + QString::fromStdString(proposta_) +
+                       (perche.isEmpty() ? QString() : QStringLiteral(". ") + perche));
+  segnali_.Perche(perche);
   segnali_.Proposta(numero_.isEmpty() ? QString::fromLatin1(kSuggerimento)
                                       : kSuggerimentoDavanti + numero_);
   if (!scelta->isHidden()) Annuncia(scelta);
@@ -174,6 +179,7 @@ void GuidaFuoco::AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& 
   if (chi == Giocatore::Utente) {
     segnali_.Scopa(false);
     segnali_.Proposta({});
+    segnali_.Perche({});
     scopaInAttesa_ = scopa;
     DescriviTerra({}, {});
     // The played card's place is about to show the next card while it still has the focus.

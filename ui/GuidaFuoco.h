@@ -59,6 +59,8 @@ class GuidaFuoco {
   void AnnunciaGiocata(Giocatore chi, Carta carta, const std::string& presa, bool scopa);
   // Runs the hint, then reads its choice once, whether or not it changed the selection.
   void Suggerisci(const std::function<void()>& suggerimento);
+  // Why the hint chooses what it chooses, told with its choice.
+  void PercheSuggerimento(const std::string& perche) { perche_ = perche; }
   // Read on request: the table's cards, and the match as it stands.
   void LeggiTavola(const Carte& carte);
   void LeggiPunteggio(const StatoPartita& stato);
@@ -76,6 +78,7 @@ class GuidaFuoco {
   std::string fraseUtente_;               // the user's last play, told with the computer's answer
   bool fuocoAlProcedi_ = false;           // the computer has played: its "Ok" takes the focus
   bool scopaInAttesa_ = false;            // shown with the computer's "Ok"
+  std::string perche_;
   bool suggerendo_ = false;               // the hint is choosing: nothing is read until it ends
   PostoCarta* nomeTrattenuto_ = nullptr;  // the focused card while a play moves the hand
   int scelta_ = -1;                       // the selected hand place

@@ -9,6 +9,7 @@ namespace quintello::ui {
 namespace {
 
 constexpr QRect kPosizioneProposta{504, 284, 287, 24};
+constexpr QRect kPosizionePerche{504, 172, 287, 34};
 constexpr int kPuntiScopa = 28;
 
 QLabel* NuovoSegnale(QWidget* padre, const char* nome, const QString& stile) {
@@ -29,7 +30,8 @@ Segnali::Segnali(QWidget* tavolo, QWidget* area)
     : scopa_(NuovoSegnale(tavolo, "Scopa",
                           QStringLiteral("QLabel { color: #ffff00; background: rgba(0, 0, 0, 150);"
                                          " border-radius: 10px; padding: 6px 24px; }"))),
-      proposta_(NuovoSegnale(area, "NumeroProposta", QStringLiteral("QLabel { color: #000000; }"))) {
+      proposta_(NuovoSegnale(area, "NumeroProposta", QStringLiteral("QLabel { color: #000000; }"))),
+      perche_(NuovoSegnale(area, "PercheSuggerimento", QStringLiteral("QLabel { color: #000000; }"))) {
   QFont grande = scopa_->font();
   grande.setPointSize(kPuntiScopa);
   grande.setBold(true);
@@ -41,6 +43,13 @@ Segnali::Segnali(QWidget* tavolo, QWidget* area)
   grassetto.setBold(true);
   proposta_->setFont(grassetto);
   proposta_->setGeometry(kPosizioneProposta);
+  perche_->setWordWrap(true);
+  perche_->setGeometry(kPosizionePerche);
+}
+
+void Segnali::Perche(const QString& testo) {
+  perche_->setText(testo);
+  perche_->setVisible(!testo.isEmpty());
 }
 
 void Segnali::Scopa(bool visibile) {

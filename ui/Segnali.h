@@ -1,6 +1,6 @@
 // What a sighted player is shown beyond the cards and the frames: "Scopa!" over the table
-// after a sweep, and "proposta n di m" beside the hand while the selected card has more
-// than one capture (or the hint's word when the hint chose it).
+// after a sweep, "proposta n di m" beside the hand while the selected card has more
+// than one capture (or the hint's word when the hint chose it), and the hint's reason.
 #pragma once
 
 #include <QString>
@@ -18,10 +18,13 @@ class Segnali {
 
   void Scopa(bool visibile);
   void Proposta(const QString& testo);  // empty hides it
+  // Why the hint chose its play, between the computer's cards and the "Ok".
+  void Perche(const QString& testo);  // empty hides it
 
  private:
   QLabel* scopa_;
   QLabel* proposta_;
+  QLabel* perche_;
 };
 
 }  // namespace quintello::ui
