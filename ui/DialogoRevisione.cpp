@@ -67,7 +67,12 @@ DialogoRevisione::DialogoRevisione(const Revisione& revisione, pittore::CacheCar
   for (int i = 0; i < static_cast<int>(revisione_.passi.size()); ++i) {
     const QString testo = Descrizione(revisione_.passi[i], i + 1);
     auto* voce = new QListWidgetItem(testo, elenco_);
-    voce->setData(Qt::AccessibleDescriptionRole, testo);
+    // Read after the play: the cards as they lay before it.
+    const Mano& prima = revisione_.passi[i].passo.prima;
+    voce->setData(Qt::AccessibleDescriptionRole,
+                  QStringLiteral("Prima: in tavola %1; le tue carte %2; carte del computer %3.")
+                      .arg(NomiDi(prima.Terra()), NomiDi(prima.CarteIn(Giocatore::Utente)),
+                           NomiDi(prima.CarteIn(Giocatore::PC))));
     if (testo.startsWith(QStringLiteral("Errore"))) voce->setForeground(QColor(0xb0, 0, 0));
   }
   corpo->addWidget(elenco_, 1);

@@ -317,6 +317,7 @@ void FinestraPrincipale::Rivedi() {
     QGuiApplication::restoreOverrideCursor();
     DialogoRevisione dialogo(*revisione, immagini_, this);
     dialogo.exec();
+    TornaAttiva();
     revisioneInCorso_ = false;
     SincronizzaRevisione();
   });

@@ -44,6 +44,15 @@ PASSI = [
                 "OK push button."]),
     ("Return", ["alert Quintello.", "Darà carte il computer.", "OK push button."]),
     ("Return", ["quattro di coppe.", "selezionata, nessuna presa."]),
+    # The review of the hand just ended, from the load on: a play at a time.
+    ("r", ["Rivedi la mano dialog Costo delle tue giocate: 0,00 punti; errori: 0 Carte del "
+           "computer: asso di spade In tavola: tre di spade, cavallo di bastoni, re di bastoni Le "
+           "tue carte: fante di coppe, cavallo di spade 1. Hai giocato fante di coppe in tavola. "
+           "Costo 0,00.", "Giocate della mano.", "List with 3 items."]),
+    ("Right", ["2. Il computer ha giocato asso di spade in tavola.", "Prima: in tavola tre di "
+               "spade, fante di coppe, cavallo di bastoni, re di bastoni; le tue carte cavallo di "
+               "spade; carte del computer asso di spade."]),
+    ("Escape", ["quattro di coppe.", "selezionata, nessuna presa."]),
 ]
 # The echo of a key and the window's title when it comes back go with any step.
 EXTRA = re.compile(r"[a-z0-9 ]+ |Quintello frame\.")
