@@ -20,9 +20,9 @@ Gioco::Gioco(Finestra& f, uint64_t semeCasuale)
     : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale) {}
 
 // The first hand hides the frames and draws the table before anything shows.
-void Gioco::Form_Load() {
+void Gioco::Form_Load(int16_t puntivittoria) {
   stato_.cartaselezionata = -1;
-  stato_.puntivittoria = kPuntiVittoriaIniziali;
+  ImpostaPuntiVittoria(puntivittoria);
   stato_.mazziere = SorteggiaMazziere(caso_);
   NuovaPartita();
 }
@@ -148,8 +148,13 @@ void Gioco::procedi_Click() {
 }
 
 void Gioco::FineMano() {
+  const StatoPartita prima = stato_;
   const FineDellaMano fine = quintello::FineMano(mano_, stato_);
   Registra();
+  fatti_.push_back({.puntiPC = stato_.punteggiopc - prima.punteggiopc,
+                    .puntiUtente = stato_.punteggiouser - prima.punteggiouser,
+                    .scopePC = stato_.carte.Conta(ScopaPC),
+                    .scopeUtente = stato_.carte.Conta(ScopaUtente)});
   finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
   switch (fine.esito) {
     case Esito::ProssimaMano:
@@ -161,9 +166,11 @@ void Gioco::FineMano() {
       NuovaPartita();
       return;
     case Esito::VinceComputer:
+      fatti_.push_back({.tipo = Fatto::Tipo::Persa});
       finestra_.MsgBox({.testo = "Questa partita la vince il computer", .titolo = "Vincitore"});
       break;
     case Esito::VinceUtente:
+      fatti_.push_back({.tipo = Fatto::Tipo::Vinta});
       finestra_.MsgBox({.testo = "Questa partita la vince il giocatore", .titolo = "Vincitore"});
       break;
   }
@@ -185,7 +192,9 @@ void Gioco::newpart_Click() {
       finestra_.MsgBox({.testo = "Sei sicuro di voler interrompere la partita in corso?",
                         .titolo = "Sicuro?",
                         .pulsanti = Pulsanti::SiNo});
-  if (risposta != Risposta::No) NuovaPartitaDaCapo();
+  if (risposta == Risposta::No) return;
+  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata});
+  NuovaPartitaDaCapo();
 }
 
 void Gioco::esci_Click() {

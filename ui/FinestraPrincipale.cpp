@@ -1,6 +1,7 @@
 #include "ui/FinestraPrincipale.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -19,11 +20,13 @@
 #include "ui/Colori.h"
 #include "ui/Cornice.h"
 #include "ui/DialogoFile.h"
+#include "ui/DialogoStatistiche.h"
 #include "ui/Disposizione.h"
 #include "ui/GuidaFuoco.h"
 #include "ui/LaunchBrowser.h"
 #include "ui/MsgBox.h"
 #include "ui/PostoCarta.h"
+#include "ui/Scalatura.h"
 
 namespace quintello::ui {
 
@@ -53,6 +56,7 @@ const std::array kAccessibileDonazione{QStringLiteral("Fai una donazione, in alt
 constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
 constexpr qreal kPassoCarattere = 0.5;
 constexpr qreal kCarattereMinimo = 6;
+constexpr int kDurataAvviso = 5000;  // ms a notice stays in the status line
 
 // The captions were laid out for a narrower font than Linux desktops use: a caption
 // that does not fit its button gets a smaller font rather than losing its ends.
@@ -98,8 +102,9 @@ void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta ca
 
 }  // namespace
 
-FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte)
-    : risposte(std::move(risposte)) {
+FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte,
+                                       std::optional<Profilo> profilo)
+    : risposte(std::move(risposte)), custode_(std::move(profilo), archivio_) {
   InstallaAccessibilita();
   setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
   ColoraSfondo(this, palette().color(QPalette::Button));
@@ -108,19 +113,23 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
   CreaStatusBar();
   guida_ = std::make_unique<GuidaFuoco>(
       *this, GuidaFuoco::Controlli{user_, terra_, giocatautente_, procedi_, donazioni_});
-  FissaDimensioni();
+  Dimensiona();
   // Placed before the start-up, so its first box shows over where the window will be.
   CentraSulloSchermo();
   gioco_ = std::make_unique<Gioco>(*this, seme ? *seme : Generatore::SemeCasuale());
-  gioco_->Form_Load();
+  custode_.Avvia(*gioco_);
+  SincronizzaObiettivi();
+  SincronizzaAvversario();
+  MostraAvvisi();
 }
 
 FinestraPrincipale::~FinestraPrincipale() = default;
 
 void FinestraPrincipale::CreaControlli() {
-  auto* area = new QWidget(this);
-  area->setFixedSize(kAreaControlli.size());
-  setCentralWidget(area);
+  tavolo_ = new TavoloScalabile(kAreaControlli.size(), kVerdeTavolo, this);
+  QWidget* area = tavolo_->Area();
+  ColoraSfondo(area, palette().color(QPalette::Button));
+  setCentralWidget(tavolo_);
   CreaTavolo(area);
   CreaMani(area);
   CreaBottoni(area);
@@ -212,6 +221,9 @@ void FinestraPrincipale::CreaMenu() {
   NuovaVoce(aiuto, QStringLiteral("Fai una &donazione"), "mnuDona");
   QAction* suggerimento = NuovaVoce(aiuto, QStringLiteral("&Suggerimento"), "suggerimento");
   suggerimento->setShortcut(QKeySequence(Qt::Key_S));
+  QAction* statistiche = aiuto->addAction(QStringLiteral("S&tatistiche..."));
+  statistiche->setObjectName(QStringLiteral("statistiche"));
+  connect(statistiche, &QAction::triggered, this, &FinestraPrincipale::ApriStatistiche);
 }
 
 void FinestraPrincipale::CreaStatusBar() {
@@ -227,8 +239,32 @@ void FinestraPrincipale::CreaStatusBar() {
   barra->addWidget(status_, 1);
 }
 
-void FinestraPrincipale::FissaDimensioni() {
-  setFixedSize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+// Never smaller than the table at 1x; as large as it was left, within the screen.
+void FinestraPrincipale::Dimensiona() {
+  const QSize minima(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+  setMinimumSize(minima);
+  resize(minima);
+  const std::optional<DimensioniFinestra> lasciata = custode_.Finestra();
+  if (!lasciata) return;
+  resize(QSize(lasciata->larghezza, lasciata->altezza)
+             .boundedTo(screen()->availableGeometry().size())
+             .expandedTo(minima));
+  if (lasciata->massimizzata) setWindowState(Qt::WindowMaximized);
+}
+
+void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
+  QMainWindow::resizeEvent(evento);
+  // The status line grows with the table, as part of the client area at 1x.
+  const qreal scala = std::min(qreal(width()) / kClient.width(),
+                               qreal(height() - menuBar()->sizeHint().height()) / kClient.height());
+  statusBar()->setFixedHeight(qRound(kStatusBar.height() * scala));
+  Scala(statusBar(), scala);
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
+  const QSize normale = isMaximized() ? normalGeometry().size() : size();
+  custode_.RicordaFinestra({normale.width(), normale.height(), isMaximized()});
+  QMainWindow::closeEvent(evento);
 }
 
 PostoCarta* FinestraPrincipale::NuovoPosto(QWidget* padre, const QString& nome, QPoint dove) {
@@ -273,6 +309,33 @@ void FinestraPrincipale::CentraSulloSchermo() {
 
 void FinestraPrincipale::Inoltra(Gestore click) {
   (gioco_.get()->*click)();
+  DopoEvento();
+}
+
+void FinestraPrincipale::DopoEvento() {
+  custode_.DopoEvento(*gioco_);
+  MostraAvvisi();
+}
+
+void FinestraPrincipale::MostraAvvisi() {
+  QStringList avvisi;
+  for (const std::string& avviso : custode_.PrendiAvvisi())
+    avvisi << QString::fromStdString(avviso);
+  if (!avvisi.isEmpty())
+    statusBar()->showMessage(avvisi.join(QStringLiteral(" - ")), kDurataAvviso);
+}
+
+void FinestraPrincipale::ApriStatistiche() {
+  auto conferma = [this](QWidget* sopra) {
+    const Messaggio domanda{.testo = "Vuoi azzerare le statistiche di tutti gli avversari?",
+                            .titolo = "Sicuro?",
+                            .pulsanti = Pulsanti::SiNo};
+    return (risposte.messaggio ? risposte.messaggio(domanda) : MostraMsgBox(sopra, domanda)) !=
+           Risposta::No;
+  };
+  DialogoStatistiche dialogo(custode_, conferma, this);
+  dialogo.exec();
+  MostraAvvisi();
 }
 
 void FinestraPrincipale::SincronizzaObiettivi() {
@@ -287,8 +350,10 @@ void FinestraPrincipale::SincronizzaAvversario() {
 }
 
 void FinestraPrincipale::CliccaUser(int indice) {
-  if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice])
+  if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice]) {
     gioco_->user_Click(indice);
+    DopoEvento();
+  }
 }
 
 void FinestraPrincipale::CliccaOk() {

@@ -3,8 +3,8 @@
 #include <map>
 
 #include "controller/Comandi.h"
+#include "profilo/Custode.h"
 #include "registrata/FinestraRegistrata.h"
-#include "salvataggio/FormatoSalvataggio.h"
 
 namespace quintello {
 
@@ -36,10 +36,23 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
     c.percorso = argomento;
     return c;
   }
-  const bool senzaArgomento =
-      Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato";
+  const bool senzaArgomento = Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" ||
+                              c.nome == "stato" || c.nome == "statistiche" || c.nome == "azzera";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
+}
+
+// One line for each item of each opponent's record.
+std::string TestoStatistiche(const Statistiche& statistiche) {
+  std::string testo;
+  for (const Avversario avversario : {Avversario::Classico, Avversario::Esperto}) {
+    const auto trovati = statistiche.find({avversario});
+    const Conteggi conteggi = trovati == statistiche.end() ? Conteggi{} : trovati->second;
+    for (const VoceStatistiche& voce : Voci(conteggi))
+      testo += "STATISTICHE\t" + TitoloAvversario(avversario) + "\t" + voce.nome + "\t" +
+               voce.valore + "\n";
+  }
+  return testo;
 }
 
 }  // namespace
@@ -50,9 +63,10 @@ std::string Comando::Testo() const {
   return nome;
 }
 
-std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore) {
+std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore,
+                                                 int prima) {
   std::vector<Comando> comandi;
-  int numero = 0;
+  int numero = prima - 1;
   while (!testo.empty()) {
     const std::size_t fine = testo.find('\n');
     const std::string_view riga = Ripulita(testo.substr(0, fine));
@@ -71,14 +85,18 @@ std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::st
 }
 
 void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
-                   std::string& uscita) {
+                   Custode& custode, std::string& uscita) {
   const AzioniUtente azioni = gioco.Azioni();
   if (comando.nome == "si" || comando.nome == "no") {
     finestra.AccodaRisposta(comando.nome == "si" ? Risposta::Si : Risposta::No);
   } else if (comando.nome == "file") {
     finestra.AccodaFile(comando.percorso);
   } else if (comando.nome == "stato") {
-    uscita += ScriviPartita(gioco.Stato());
+    uscita += gioco.Salvataggio();
+  } else if (comando.nome == "statistiche") {
+    uscita += TestoStatistiche(custode.LeggiStatistiche());
+  } else if (comando.nome == "azzera") {
+    custode.AzzeraStatistiche();
   } else if (comando.nome == "user") {
     if (azioni.user[comando.indice]) {
       gioco.user_Click(comando.indice);

@@ -1,8 +1,16 @@
-// quintello-schermata --seme N out.png [--scala 2]
+// quintello-schermata --seme N out.png [--scala 2] [--dimensione LxA] [--profilo DIR]
+//                     [--clic "user(1) giocatautente ..."] [--statistiche]
 // Draws the main window as it is after start-up with the given seed, into a PNG,
-// without a display: the announcement box is answered with Ok.
+// without a display: the announcement box is answered with Ok, every question with Yes.
+// --dimensione sizes the window, --profilo keeps the player's things in DIR as the
+// driver does, --clic clicks the controls named, one after the other, and
+// --statistiche draws the statistics dialog instead.
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -10,15 +18,22 @@
 
 #include "ui/Applicazione.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/PostoCarta.h"
 
 namespace {
 
-constexpr const char* kUso = "uso: quintello-schermata --seme N out.png [--scala 2]\n";
+constexpr const char* kUso =
+    "uso: quintello-schermata --seme N out.png [--scala 2] [--dimensione LxA] [--profilo DIR]\n"
+    "                         [--clic \"controllo ...\"] [--statistiche]\n";
 
 struct Opzioni {
   uint64_t seme = 0;
   std::string uscita;
   std::string scala;
+  QSize dimensione;
+  std::optional<quintello::Profilo> profilo;
+  QStringList clic;
+  bool statistiche = false;
 };
 
 std::optional<Opzioni> LeggiOpzioni(int argc, char* argv[]) {
@@ -34,6 +49,17 @@ std::optional<Opzioni> LeggiOpzioni(int argc, char* argv[]) {
       conSeme = true;
     } else if (arg == "--scala" && conValore) {
       opzioni.scala = argv[++i];
+    } else if (arg == "--dimensione" && conValore) {
+      const QStringList lati = QString::fromLocal8Bit(argv[++i]).split(u'x');
+      if (lati.size() != 2) return std::nullopt;
+      opzioni.dimensione = QSize(lati[0].toInt(), lati[1].toInt());
+      if (opzioni.dimensione.isEmpty()) return std::nullopt;
+    } else if (arg == "--profilo" && conValore) {
+      opzioni.profilo = quintello::ProfiloInCartella(argv[++i]);
+    } else if (arg == "--clic" && conValore) {
+      opzioni.clic = QString::fromLocal8Bit(argv[++i]).split(u' ', Qt::SkipEmptyParts);
+    } else if (arg == "--statistiche") {
+      opzioni.statistiche = true;
     } else if (opzioni.uscita.empty() && !arg.starts_with("--")) {
       opzioni.uscita = arg;
     } else {
@@ -47,6 +73,20 @@ std::optional<Opzioni> LeggiOpzioni(int argc, char* argv[]) {
 quintello::Risposta RispondiOk(const quintello::Messaggio& messaggio) {
   return messaggio.pulsanti == quintello::Pulsanti::SiNo ? quintello::Risposta::Si
                                                          : quintello::Risposta::Ok;
+}
+
+// Clicks the control of that name as the user would: a card place, a button, a menu item.
+bool Clicca(QWidget& finestra, const QString& nome) {
+  if (auto* posto = finestra.findChild<quintello::ui::PostoCarta*>(nome)) {
+    Q_EMIT posto->cliccato();
+  } else if (auto* bottone = finestra.findChild<QAbstractButton*>(nome)) {
+    bottone->click();
+  } else if (auto* voce = finestra.findChild<QAction*>(nome)) {
+    voce->trigger();
+  } else {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -63,12 +103,30 @@ int main(int argc, char* argv[]) {
 
   QApplication applicazione(argc, argv);
   quintello::ui::PreparaApplicazione(applicazione);
-  quintello::ui::FinestraPrincipale finestra(opzioni->seme, {.messaggio = RispondiOk, .file = {}});
+  quintello::ui::FinestraPrincipale finestra(opzioni->seme, {.messaggio = RispondiOk, .file = {}},
+                                             opzioni->profilo);
+  if (opzioni->dimensione.isValid()) finestra.resize(opzioni->dimensione);
   finestra.show();
   QApplication::processEvents();
+  for (const QString& nome : opzioni->clic) {
+    if (!Clicca(finestra, nome)) {
+      std::fprintf(stderr, "nessun controllo %s\n", qPrintable(nome));
+      return 2;
+    }
+  }
+  QApplication::processEvents();
 
+  QPixmap immagine = finestra.grab();
+  if (opzioni->statistiche) {  // drawn from inside its own loop, then closed
+    QTimer::singleShot(0, [&] {
+      auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialogo) immagine = dialogo->grab();
+      if (dialogo) dialogo->reject();
+    });
+    Clicca(finestra, QStringLiteral("statistiche"));
+  }
   const QString uscita = QString::fromLocal8Bit(opzioni->uscita.c_str());
-  if (!finestra.grab().save(uscita, "PNG")) {
+  if (!immagine.save(uscita, "PNG")) {
     std::fprintf(stderr, "impossibile scrivere %s\n", opzioni->uscita.c_str());
     return 1;
   }

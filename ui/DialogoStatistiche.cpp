@@ -1,0 +1,80 @@
+#include "ui/DialogoStatistiche.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "profilo/Custode.h"
+
+namespace quintello::ui {
+
+namespace {
+
+constexpr std::array kAvversari{Avversario::Classico, Avversario::Esperto};
+
+}  // namespace
+
+DialogoStatistiche::DialogoStatistiche(Custode& custode, std::function<bool(QWidget*)> conferma,
+                                       QWidget* padre)
+    : QDialog(padre),
+      custode_(custode),
+      conferma_(std::move(conferma)),
+      tabella_(new QTableWidget(this)) {
+  setWindowTitle(QStringLiteral("Statistiche"));
+  tabella_->setObjectName(QStringLiteral("tabella"));
+  tabella_->setAccessibleName(QStringLiteral("Statistiche per avversario"));
+  tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabella_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+  tabella_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  tabella_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tabella_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  bottoni->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Chiudi"));
+  QPushButton* azzera = bottoni->addButton(QStringLiteral("&Azzera"), QDialogButtonBox::ResetRole);
+  azzera->setObjectName(QStringLiteral("Azzera"));
+  azzera->setAutoDefault(false);
+  connect(azzera, &QPushButton::clicked, this, &DialogoStatistiche::Azzera);
+  connect(bottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* colonna = new QVBoxLayout(this);
+  colonna->addWidget(tabella_);
+  colonna->addWidget(bottoni);
+  colonna->setSizeConstraint(QLayout::SetFixedSize);
+  Riempi();
+  tabella_->setCurrentCell(0, 0);
+  tabella_->setFocus();
+}
+
+void DialogoStatistiche::Riempi() {
+  const Statistiche statistiche = custode_.LeggiStatistiche();
+  QStringList avversari;
+  for (std::size_t c = 0; c < kAvversari.size(); ++c) {
+    avversari << QString::fromStdString(TitoloAvversario(kAvversari[c]));
+    const auto trovati = statistiche.find({kAvversari[c]});
+    const std::vector<VoceStatistiche> voci =
+        Voci(trovati == statistiche.end() ? Conteggi{} : trovati->second);
+    tabella_->setRowCount(static_cast<int>(voci.size()));
+    tabella_->setColumnCount(static_cast<int>(kAvversari.size()));
+    for (std::size_t r = 0; r < voci.size(); ++r) {
+      const QString nome = QString::fromStdString(voci[r].nome);
+      tabella_->setVerticalHeaderItem(static_cast<int>(r), new QTableWidgetItem(nome));
+      auto* cella = new QTableWidgetItem(QString::fromStdString(voci[r].valore));
+      cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      tabella_->setItem(static_cast<int>(r), static_cast<int>(c), cella);
+    }
+  }
+  tabella_->setHorizontalHeaderLabels(avversari);
+  tabella_->resizeColumnsToContents();
+}
+
+void DialogoStatistiche::Azzera() {
+  if (!conferma_(this)) return;
+  custode_.AzzeraStatistiche();
+  Riempi();
+}
+
+}  // namespace quintello::ui
