@@ -74,7 +74,7 @@ Valori ValoriDi(const DimensioniFinestra& finestra) {
 }
 
 bool ImpostazioniLeggibili(const std::string& testo) {
-  if (!SoloTesto(testo)) return false;
+  if (testo.empty() || !SoloTesto(testo)) return false;  // never written empty
   const std::optional<Valori> valori = LeggiIni(testo);
   if (!valori) return false;
   const auto versione = valori->find(kVersione);

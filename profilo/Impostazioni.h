@@ -48,8 +48,8 @@ Valori ValoriDi(const Scelte& scelte);
 std::optional<DimensioniFinestra> FinestraDa(const Valori& valori);
 Valori ValoriDi(const DimensioniFinestra& finestra);
 
-// A settings file that can be read at all: text, in INI sections and keys, of
-// this version (or of none, as a hand-written one may be).
+// A settings file that can be read at all: not empty, text, in INI sections and
+// keys, of this version (or of none, as a hand-written one may be).
 bool ImpostazioniLeggibili(const std::string& testo);
 
 // The plain INI reader and writer: nullopt for a line that is no section, key,

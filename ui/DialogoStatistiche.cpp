@@ -62,8 +62,12 @@ void DialogoStatistiche::Riempi() {
     for (std::size_t r = 0; r < voci.size(); ++r) {
       const QString nome = QString::fromStdString(voci[r].nome);
       tabella_->setVerticalHeaderItem(static_cast<int>(r), new QTableWidgetItem(nome));
-      auto* cella = new QTableWidgetItem(QString::fromStdString(voci[r].valore));
+      const QString valore = QString::fromStdString(voci[r].valore);
+      auto* cella = new QTableWidgetItem(valore);
       cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      // Each cell says whose and what it is, whatever a screen reader makes of the headers.
+      cella->setData(Qt::AccessibleTextRole,
+                     QStringLiteral("%1, %2: %3").arg(nome, avversari.last(), valore));
       tabella_->setItem(static_cast<int>(r), static_cast<int>(c), cella);
     }
   }
