@@ -28,7 +28,6 @@ DialogoStatistiche::DialogoStatistiche(Custode& custode, std::function<bool(QWid
   tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
   tabella_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-  tabella_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   tabella_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   tabella_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -72,7 +71,21 @@ void DialogoStatistiche::Riempi() {
     }
   }
   tabella_->setHorizontalHeaderLabels(avversari);
+  // As large as the whole table, every column as wide as the widest: nothing to scroll.
   tabella_->resizeColumnsToContents();
+  tabella_->resizeRowsToContents();
+  int colonna = 0;
+  for (int c = 0; c < tabella_->columnCount(); ++c)
+    colonna = std::max(colonna, tabella_->columnWidth(c));
+  QSize dimensione(tabella_->verticalHeader()->sizeHint().width(),
+                   tabella_->horizontalHeader()->sizeHint().height());
+  for (int c = 0; c < tabella_->columnCount(); ++c) {
+    tabella_->setColumnWidth(c, colonna);
+    dimensione.rwidth() += colonna;
+  }
+  for (int r = 0; r < tabella_->rowCount(); ++r) dimensione.rheight() += tabella_->rowHeight(r);
+  const int bordo = 2 * tabella_->frameWidth();
+  tabella_->setFixedSize(dimensione + QSize(bordo, bordo));
 }
 
 void DialogoStatistiche::Azzera() {

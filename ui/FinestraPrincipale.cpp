@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "controller/Comandi.h"
 #include "controller/Gioco.h"
@@ -120,7 +121,8 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
   custode_.Avvia(*gioco_);
   SincronizzaObiettivi();
   SincronizzaAvversario();
-  MostraAvvisi();
+  // Once the window shows: a status message set before would not hide the count under it.
+  QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
 }
 
 FinestraPrincipale::~FinestraPrincipale() = default;
@@ -317,12 +319,28 @@ void FinestraPrincipale::DopoEvento() {
   MostraAvvisi();
 }
 
+// A notice takes the count's place in the status line for a few seconds; the count, kept up
+// to date meanwhile, comes back after. (A status bar message of Qt's own would let the count
+// show through it again whenever the scaled table changes the bar's font.)
 void FinestraPrincipale::MostraAvvisi() {
   QStringList avvisi;
   for (const std::string& avviso : custode_.PrendiAvvisi())
     avvisi << QString::fromStdString(avviso);
-  if (!avvisi.isEmpty())
-    statusBar()->showMessage(avvisi.join(QStringLiteral(" - ")), kDurataAvviso);
+  if (avvisi.isEmpty()) return;
+  if (!avviso_) {
+    avviso_ = new QLabel(statusBar());
+    avviso_->setObjectName(QStringLiteral("Avviso"));
+    statusBar()->addWidget(avviso_, 1);
+    fineAvviso_.setSingleShot(true);
+    connect(&fineAvviso_, &QTimer::timeout, this, [this] {
+      avviso_->hide();
+      status_->show();
+    });
+  }
+  avviso_->setText(avvisi.join(QStringLiteral(" - ")));
+  status_->hide();
+  avviso_->show();
+  fineAvviso_.start(kDurataAvviso);
 }
 
 void FinestraPrincipale::ApriStatistiche() {

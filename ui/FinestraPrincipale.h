@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -111,6 +112,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   std::array<QAction*, kObiettivi> obiettivi_{};
   std::array<QAction*, kAvversari> avversari_{};
   QLabel* status_ = nullptr;
+  QLabel* avviso_ = nullptr;  // a notice in the status line, in the count's place for a while
+  QTimer fineAvviso_;
   // Keyboard focus and what a screen reader says, beyond the controls' looks.
   std::unique_ptr<GuidaFuoco> guida_;
   std::unique_ptr<Gioco> gioco_;

@@ -58,7 +58,8 @@ void TestProfilo::ripresa() {
   QApplication::processEvents();
   QCOMPARE(f->centralWidget()->grab().toImage(), tavolo);
   QCOMPARE(Controllo<QLabel>(*f, QStringLiteral("StatusBar"))->text(), conto);
-  QCOMPARE(f->statusBar()->currentMessage(), QStringLiteral("Partita ripresa"));
+  QCOMPARE(Controllo<QLabel>(*f, QStringLiteral("Avviso"))->text(),
+           QStringLiteral("Partita ripresa"));
   QVERIFY(Controllo<QAction>(*f, "esperto")->isChecked() &&
           Controllo<QAction>(*f, "ventuno")->isChecked());
   QCOMPARE(f->size(), QSize(798, 590));
@@ -96,6 +97,7 @@ void TestProfilo::scala() {
   const int menu = f->menuBar()->height();
   f->resize(794, menu + 512);
   QApplication::processEvents();
+  QApplication::processEvents();  // the status line laid out with its notice
   const QImage comeCostruita = f->grab().toImage();
   f->resize(794 * 2, menu + 512 * 2);
   QApplication::processEvents();

@@ -76,10 +76,13 @@ quintello::Risposta RispondiOk(const quintello::Messaggio& messaggio) {
 }
 
 // Clicks the control of that name as the user would: a card place, a button, a menu item.
+// False when there is none, or the user could not click it now.
 bool Clicca(QWidget& finestra, const QString& nome) {
-  if (auto* posto = finestra.findChild<quintello::ui::PostoCarta*>(nome)) {
+  QWidget* controllo = finestra.findChild<QWidget*>(nome);
+  if (controllo && !(controllo->isVisible() && controllo->isEnabled())) return false;
+  if (auto* posto = qobject_cast<quintello::ui::PostoCarta*>(controllo)) {
     Q_EMIT posto->cliccato();
-  } else if (auto* bottone = finestra.findChild<QAbstractButton*>(nome)) {
+  } else if (auto* bottone = qobject_cast<QAbstractButton*>(controllo)) {
     bottone->click();
   } else if (auto* voce = finestra.findChild<QAction*>(nome)) {
     voce->trigger();
@@ -110,7 +113,7 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
   for (const QString& nome : opzioni->clic) {
     if (!Clicca(finestra, nome)) {
-      std::fprintf(stderr, "nessun controllo %s\n", qPrintable(nome));
+      std::fprintf(stderr, "nessun controllo %s da cliccare\n", qPrintable(nome));
       return 2;
     }
   }
