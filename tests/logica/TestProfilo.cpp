@@ -93,7 +93,7 @@ TEST(Custode, EachDamagedFileIsSetAsideAndCostsOnlyItself) {
         bool intatti = true;  // the other two
         for (int j = 0; j < 3; ++j)
           intatti &= j == k || LeggiFileProfilo(percorsi[j], kLimiteFileProfilo).testo == buoni[j];
-        // The specified start-up, the defaults, or a record from zero, told once.
+        // The usual start-up, the defaults, or a record from zero, told once.
         return intatti && fs::exists(percorsi[k] + ".guasto") &&
                custode.PrendiAvvisi() == avvisi[k] &&
                (f.Eventi()[0].find("dare carte") != std::string::npos) == (k == 0) &&
