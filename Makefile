@@ -60,13 +60,14 @@ build-fuzz: deps $(FUZZ_BUILD)/build.ninja
 test-fuzz: build-fuzz
 	cd $(FUZZ_BUILD) && $(CTEST)
 
-# A long fuzzing run: make fuzz FUZZ_SECONDS=3600 [FUZZ_TARGET=formato]
+# A long fuzzing run: make fuzz FUZZ_SECONDS=3600 [FUZZ_TARGET=formato|statistiche]
 FUZZ_TARGET ?= carica
+FUZZ_CORPUS = tests/fuzz/corpus$(if $(filter statistiche,$(FUZZ_TARGET)),-statistiche)
 fuzz: build-fuzz
 	mkdir -p $(FUZZ_BUILD)/corpus-lungo-$(FUZZ_TARGET)
 	$(FUZZ_BUILD)/tests/fuzz/fuzz_$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
-		$(FUZZ_BUILD)/corpus-lungo-$(FUZZ_TARGET) tests/fuzz/corpus
+		$(FUZZ_BUILD)/corpus-lungo-$(FUZZ_TARGET) $(FUZZ_CORPUS)
 
 # The scenarios' expected output, written anew from the driver: review the
 # change with `git diff tests/scenari` before committing it.

@@ -20,9 +20,9 @@ Gioco::Gioco(Finestra& f, uint64_t semeCasuale)
     : finestra_(f), caso_(semeCasuale), casoEsperto_(semeCasuale), semeRevisione_(semeCasuale) {}
 
 // The first hand hides the frames and draws the table before anything shows.
-void Gioco::Form_Load() {
+void Gioco::Form_Load(int16_t puntivittoria) {
   stato_.cartaselezionata = -1;
-  stato_.puntivittoria = kPuntiVittoriaIniziali;
+  ImpostaPuntiVittoria(puntivittoria);
   stato_.mazziere = SorteggiaMazziere(caso_);
   NuovaPartita();
 }
@@ -156,8 +156,13 @@ void Gioco::FineMano() {
   manoFinita_ = std::move(passi_);
   passi_.clear();
   giocatoDopo_ = false;
+  const StatoPartita prima = stato_;
   const FineDellaMano fine = quintello::FineMano(mano_, stato_);
   Registra();
+  fatti_.push_back({.puntiPC = stato_.punteggiopc - prima.punteggiopc,
+                    .puntiUtente = stato_.punteggiouser - prima.punteggiouser,
+                    .scopePC = stato_.carte.Conta(ScopaPC),
+                    .scopeUtente = stato_.carte.Conta(ScopaUtente)});
   finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
   switch (fine.esito) {
     case Esito::ProssimaMano:
@@ -169,21 +174,25 @@ void Gioco::FineMano() {
       NuovaPartita();
       return;
     case Esito::VinceComputer:
-      finestra_.MsgBox({.testo = "Questa partita la vince il computer", .titolo = "Vincitore"});
+    case Esito::NapolaComputer:
+      Vincitore(Giocatore::PC, fine.esito == Esito::NapolaComputer);
       break;
     case Esito::VinceUtente:
-      finestra_.MsgBox({.testo = "Questa partita la vince il giocatore", .titolo = "Vincitore"});
-      break;
-    case Esito::NapolaComputer:
-      finestra_.MsgBox({.testo = "Napola di dieci denari: questa partita la vince il computer",
-                        .titolo = "Vincitore"});
-      break;
     case Esito::NapolaUtente:
-      finestra_.MsgBox({.testo = "Napola di dieci denari: questa partita la vince il giocatore",
-                        .titolo = "Vincitore"});
+      Vincitore(Giocatore::Utente, fine.esito == Esito::NapolaUtente);
       break;
   }
   GiocaAncora();
+}
+
+// The match is over: said in its box, and noted for the record of play. A
+// napola of all ten coins says why.
+void Gioco::Vincitore(Giocatore chi, bool napola) {
+  const bool utente = chi == Giocatore::Utente;
+  fatti_.push_back({.tipo = utente ? Fatto::Tipo::Vinta : Fatto::Tipo::Persa});
+  const std::string testo = std::string(napola ? "Napola di dieci denari: questa" : "Questa") +
+                            " partita la vince il " + (utente ? "giocatore" : "computer");
+  finestra_.MsgBox({.testo = testo, .titolo = "Vincitore"});
 }
 
 void Gioco::GiocaAncora() {
@@ -201,7 +210,9 @@ void Gioco::newpart_Click() {
       finestra_.MsgBox({.testo = "Sei sicuro di voler interrompere la partita in corso?",
                         .titolo = "Sicuro?",
                         .pulsanti = Pulsanti::SiNo});
-  if (risposta != Risposta::No) NuovaPartitaDaCapo();
+  if (risposta == Risposta::No) return;
+  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata});
+  NuovaPartitaDaCapo();
 }
 
 void Gioco::esci_Click() {

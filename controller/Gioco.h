@@ -12,7 +12,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "controller/Fatto.h"
 #include "controller/Finestra.h"
 #include "engine/Generatore.h"
 #include "engine/StatoPartita.h"
@@ -36,8 +40,12 @@ class Gioco {
  public:
   Gioco(Finestra& finestra, uint64_t semeCasuale);
 
-  // Start-up, run once before the window is first shown.
-  void Form_Load();
+  // Start-up, run once before the window is first shown, with the target to play to.
+  void Form_Load(int16_t puntivittoria = kPuntiVittoriaIniziali);
+  // Start-up with a match kept from an earlier run instead: the saved game's
+  // bytes, shown and continued as a load does. False, with nothing changed,
+  // when they are not a game the game can play on.
+  bool Riprendi(std::string_view file);
 
   // The user's controls.
   void user_Click(int indice);
@@ -73,6 +81,10 @@ class Gioco {
   void ImpostaPartita(const StatoPartita& stato);
 
   AzioniUtente Azioni() const;
+  // The lines a save of the match would write now.
+  std::string Salvataggio() const;
+  // What the match has come to since the last call.
+  std::vector<Fatto> PrendiFatti() { return std::exchange(fatti_, {}); }
   const StatoPartita& Stato() const { return stato_; }
   const Mano& ManoInCorso() const { return mano_; }
   Avversario AvversarioScelto() const { return avversario_; }
@@ -99,6 +111,7 @@ class Gioco {
   bool FineDelGiro(Giocatore chiHaGiocato);
   void GiocaComputer();
   void FineMano();
+  void Vincitore(Giocatore chi, bool napola);
   void GiocaAncora();
   void Ridisegna();
   void AggiornaStatusBar();
@@ -138,6 +151,8 @@ class Gioco {
   void MostraFlag();
   // The table, both hands and the status line, as a loaded game shows them.
   void MostraCarteEConto();
+  // A game read whole and playable, its switches shown: on as a load goes on.
+  void ContinuaPartitaLetta();
   void CaricamentoFallito();
 
   Finestra& finestra_;
@@ -160,6 +175,7 @@ class Gioco {
   // The name the file dialog starts with: the last one chosen in this run.
   std::string nomefile_;
   bool chiusa_ = false;
+  std::vector<Fatto> fatti_;
 };
 
 }  // namespace quintello

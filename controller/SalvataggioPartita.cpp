@@ -24,7 +24,7 @@ void Gioco::salva_Click() {
   if (nome.empty()) return;
   nomefile_ = nome;
   if (FileExists(nome) && !Conferma("Sei sicuro di voler sovrascrivere " + nome + "?")) return;
-  const std::string motivo = ScriviFileSicuro(nome, ScriviPartita(stato_));
+  const std::string motivo = ScriviFileSicuro(nome, Salvataggio());
   if (!motivo.empty())
     Errore("Impossibile salvare la partita nel file " + nome + ": " + motivo + ".");
 }
@@ -44,6 +44,7 @@ void Gioco::carica_Click() {
                 nome + "?"))
     return;
 
+  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata});
   const PartitaLetta letta = LeggiPartita(LeggiFileSalvataggio(nome), stato_);
   stato_ = letta.stato;
   MostraFlag();
@@ -51,6 +52,19 @@ void Gioco::carica_Click() {
     CaricamentoFallito();
     return;
   }
+  ContinuaPartitaLetta();
+}
+
+bool Gioco::Riprendi(std::string_view file) {
+  const PartitaLetta letta = LeggiPartita(file, stato_);
+  if (!letta.Completa() || !PartitaGiocabile(letta.stato)) return false;
+  stato_ = letta.stato;
+  MostraFlag();
+  ContinuaPartitaLetta();
+  return true;
+}
+
+void Gioco::ContinuaPartitaLetta() {
   RiprendiMano();
   if (stato_.flag.procedi) {
     procedi_Click();
@@ -67,6 +81,10 @@ void Gioco::carica_Click() {
                    static_cast<int16_t>(stato_.indicepresa - 1), mano_.RegoleInVigore());
   finestra_.AnnunciaProposta(slot, stato_.presautente,
                              proposta.totale > 0 ? proposta.indicepresa : 0, proposta.totale);
+}
+
+std::string Gioco::Salvataggio() const {
+  return ScriviPartita(stato_);
 }
 
 void Gioco::MostraCarteEConto() {

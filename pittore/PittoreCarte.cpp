@@ -24,13 +24,20 @@ void DisegnaFaccia(QPainter& p, Carta carta) {
 }
 
 QImage ImmagineCarta(Carta carta, qreal dpr) {
+  return ImmagineCarta(carta, kDimensioneCarta, dpr);
+}
+
+QImage ImmagineCarta(Carta carta, QSize dimensione, qreal dpr) {
   const bool dorso = carta == Carta{};
-  if ((!dorso && !carta.valida()) || dpr <= 0) return {};
-  QImage immagine(qRound(kDimensioneCarta.width() * dpr), qRound(kDimensioneCarta.height() * dpr),
+  if ((!dorso && !carta.valida()) || dpr <= 0 || dimensione.isEmpty()) return {};
+  QImage immagine(qRound(dimensione.width() * dpr), qRound(dimensione.height() * dpr),
                   QImage::Format_ARGB32_Premultiplied);
   immagine.setDevicePixelRatio(dpr);
   immagine.fill(Qt::transparent);
   QPainter p(&immagine);
+  if (dimensione != kDimensioneCarta)
+    p.scale(qreal(dimensione.width()) / kDimensioneCarta.width(),
+            qreal(dimensione.height()) / kDimensioneCarta.height());
   if (dorso) {
     DisegnaDorso(p);
   } else {

@@ -22,5 +22,8 @@ void DisegnaFaccia(QPainter& p, Carta carta);
 // has size kDimensioneCarta * dpr (rounded) and devicePixelRatio set to dpr, transparent outside
 // the rounded corners. Any other card gives a null image.
 QImage ImmagineCarta(Carta carta, qreal dpr);
+// The same at any logical size, the picture stretched to it as vectors, so it stays sharp on a
+// table drawn larger than at 1x.
+QImage ImmagineCarta(Carta carta, QSize dimensione, qreal dpr);
 
 }  // namespace quintello::pittore

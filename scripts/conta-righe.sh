@@ -12,7 +12,7 @@ conta_py() {
   find "$@" -type f -name '*.py' -print0 2>/dev/null |
     xargs -0 cat | grep -cvE '^\s*(#.*)?$' || true
 }
-prodotto=$(conta engine rules scoring esperto salvataggio controller registrata pittore ui app tools)
+prodotto=$(conta engine rules scoring esperto salvataggio controller profilo registrata pittore ui app tools)
 prove=$(($(conta tests) + $(conta_py tests)))
 echo "codice: $prodotto righe"
 echo "test:   $prove righe"

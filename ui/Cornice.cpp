@@ -4,8 +4,8 @@
 
 namespace quintello::ui {
 
-Cornice::Cornice(QColor colore, int spessore, QWidget* parent)
-    : QWidget(parent), colore_(colore), spessore_(spessore) {
+Cornice::Cornice(QColor colore, int spessore, QWidget* parent) : QWidget(parent), colore_(colore) {
+  setContentsMargins(spessore, spessore, spessore, spessore);
   // Only a border, and clicks go through it to the card underneath.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -14,10 +14,11 @@ Cornice::Cornice(QColor colore, int spessore, QWidget* parent)
 void Cornice::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect r = rect();
-  painter.fillRect(r.x(), r.y(), r.width(), spessore_, colore_);
-  painter.fillRect(r.x(), r.bottom() - spessore_ + 1, r.width(), spessore_, colore_);
-  painter.fillRect(r.x(), r.y(), spessore_, r.height(), colore_);
-  painter.fillRect(r.right() - spessore_ + 1, r.y(), spessore_, r.height(), colore_);
+  const int spessore = contentsMargins().left();
+  painter.fillRect(r.x(), r.y(), r.width(), spessore, colore_);
+  painter.fillRect(r.x(), r.bottom() - spessore + 1, r.width(), spessore, colore_);
+  painter.fillRect(r.x(), r.y(), spessore, r.height(), colore_);
+  painter.fillRect(r.right() - spessore + 1, r.y(), spessore, r.height(), colore_);
 }
 
 }  // namespace quintello::ui

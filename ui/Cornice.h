@@ -1,4 +1,5 @@
-// A coloured rectangular frame drawn over the cards: the Shape1 and Shape2 marks.
+// A coloured rectangular frame drawn over the cards: the Shape1 and Shape2 marks. Its
+// border is as thick as its contents margins, so it grows with a scaled table.
 #pragma once
 
 #include <QColor>
@@ -13,14 +14,12 @@ class Cornice : public QWidget {
   Cornice(QColor colore, int spessore, QWidget* parent);
 
   QColor colore() const { return colore_; }
-  int spessore() const { return spessore_; }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
 
  private:
   QColor colore_;
-  int spessore_;
 };
 
 }  // namespace quintello::ui

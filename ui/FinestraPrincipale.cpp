@@ -1,6 +1,7 @@
 #include "ui/FinestraPrincipale.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 #include "controller/Comandi.h"
@@ -23,11 +25,13 @@
 #include "ui/Cornice.h"
 #include "ui/DialogoFile.h"
 #include "ui/DialogoRevisione.h"
+#include "ui/DialogoStatistiche.h"
 #include "ui/Disposizione.h"
 #include "ui/GuidaFuoco.h"
 #include "ui/LaunchBrowser.h"
 #include "ui/MsgBox.h"
 #include "ui/PostoCarta.h"
+#include "ui/Scalatura.h"
 
 namespace quintello::ui {
 
@@ -57,6 +61,7 @@ const std::array kAccessibileDonazione{QStringLiteral("Fai una donazione, in alt
 constexpr int kMargineTesto = 4;  // between a caption and the sides of its button
 constexpr qreal kPassoCarattere = 0.5;
 constexpr qreal kCarattereMinimo = 6;
+constexpr int kDurataAvviso = 5000;  // ms a notice stays in the status line
 
 // The captions were laid out for a narrower font than Linux desktops use: a caption
 // that does not fit its button gets a smaller font rather than losing its ends.
@@ -102,8 +107,9 @@ void MostraInPosto(const std::array<PostoCarta*, N>& posti, int indice, Carta ca
 
 }  // namespace
 
-FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte)
-    : risposte(std::move(risposte)) {
+FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte risposte,
+                                       std::optional<Profilo> profilo)
+    : risposte(std::move(risposte)), custode_(std::move(profilo), archivio_) {
   InstallaAccessibilita();
   setWindowTitle(QString::fromLatin1(kTitoloApplicazione));
   ColoraSfondo(this, palette().color(QPalette::Button));
@@ -114,19 +120,24 @@ FinestraPrincipale::FinestraPrincipale(std::optional<uint64_t> seme, Risposte ri
       *this, GuidaFuoco::Controlli{user_, terra_, giocatautente_, procedi_, donazioni_,
                                    findChild<QFrame*>(QStringLiteral("Frame1")), status_,
                                    findChild<QAction*>(QStringLiteral("suggerimento"))});
-  FissaDimensioni();
+  Dimensiona();
   // Placed before the start-up, so its first box shows over where the window will be.
   CentraSulloSchermo();
   gioco_ = std::make_unique<Gioco>(*this, seme ? *seme : Generatore::SemeCasuale());
-  gioco_->Form_Load();
+  custode_.Avvia(*gioco_);
+  SincronizzaObiettivi();
+  SincronizzaAvversario();
+  // Once the window shows: a status message set before would not hide the count under it.
+  QTimer::singleShot(0, this, &FinestraPrincipale::MostraAvvisi);
 }
 
 FinestraPrincipale::~FinestraPrincipale() = default;
 
 void FinestraPrincipale::CreaControlli() {
-  auto* area = new QWidget(this);
-  area->setFixedSize(kAreaControlli.size());
-  setCentralWidget(area);
+  tavolo_ = new TavoloScalabile(kAreaControlli.size(), kVerdeTavolo, this);
+  QWidget* area = tavolo_->Area();
+  ColoraSfondo(area, palette().color(QPalette::Button));
+  setCentralWidget(tavolo_);
   CreaTavolo(area);
   CreaMani(area);
   CreaBottoni(area);
@@ -236,6 +247,9 @@ void FinestraPrincipale::CreaMenu() {
   rivedi_->setShortcut(QKeySequence(Qt::Key_R));
   rivedi_->setEnabled(false);
   connect(rivedi_, &QAction::triggered, this, &FinestraPrincipale::Rivedi);
+  QAction* statistiche = aiuto->addAction(QStringLiteral("S&tatistiche..."));
+  statistiche->setObjectName(QStringLiteral("statistiche"));
+  connect(statistiche, &QAction::triggered, this, &FinestraPrincipale::ApriStatistiche);
 }
 
 void FinestraPrincipale::CreaStatusBar() {
@@ -251,8 +265,32 @@ void FinestraPrincipale::CreaStatusBar() {
   barra->addWidget(status_, 1);
 }
 
-void FinestraPrincipale::FissaDimensioni() {
-  setFixedSize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+// Never smaller than the table at 1x; as large as it was left, within the screen.
+void FinestraPrincipale::Dimensiona() {
+  const QSize minima(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+  setMinimumSize(minima);
+  resize(minima);
+  const std::optional<DimensioniFinestra> lasciata = custode_.Finestra();
+  if (!lasciata) return;
+  resize(QSize(lasciata->larghezza, lasciata->altezza)
+             .boundedTo(screen()->availableGeometry().size())
+             .expandedTo(minima));
+  if (lasciata->massimizzata) setWindowState(Qt::WindowMaximized);
+}
+
+void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
+  QMainWindow::resizeEvent(evento);
+  // The status line grows with the table, as part of the client area at 1x.
+  const qreal scala = std::min(qreal(width()) / kClient.width(),
+                               qreal(height() - menuBar()->sizeHint().height()) / kClient.height());
+  statusBar()->setFixedHeight(qRound(kStatusBar.height() * scala));
+  Scala(statusBar(), scala);
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
+  const QSize normale = isMaximized() ? normalGeometry().size() : size();
+  custode_.RicordaFinestra({normale.width(), normale.height(), isMaximized()});
+  QMainWindow::closeEvent(evento);
 }
 
 PostoCarta* FinestraPrincipale::NuovoPosto(QWidget* padre, const QString& nome, QPoint dove) {
@@ -297,7 +335,7 @@ void FinestraPrincipale::CentraSulloSchermo() {
 
 void FinestraPrincipale::Inoltra(Gestore click) {
   (gioco_.get()->*click)();
-  SincronizzaRevisione();
+  DopoEvento();
 }
 
 void FinestraPrincipale::SincronizzaRevisione() {
@@ -324,6 +362,49 @@ void FinestraPrincipale::Rivedi() {
   lavoro->start();
 }
 
+void FinestraPrincipale::DopoEvento() {
+  custode_.DopoEvento(*gioco_);
+  MostraAvvisi();
+  SincronizzaRevisione();
+}
+
+// A notice takes the count's place in the status line for a few seconds; the count, kept up
+// to date meanwhile, comes back after. (A status bar message of Qt's own would let the count
+// show through it again whenever the scaled table changes the bar's font.)
+void FinestraPrincipale::MostraAvvisi() {
+  QStringList avvisi;
+  for (const std::string& avviso : custode_.PrendiAvvisi())
+    avvisi << QString::fromStdString(avviso);
+  if (avvisi.isEmpty()) return;
+  if (!avviso_) {
+    avviso_ = new QLabel(statusBar());
+    avviso_->setObjectName(QStringLiteral("Avviso"));
+    statusBar()->addWidget(avviso_, 1);
+    fineAvviso_.setSingleShot(true);
+    connect(&fineAvviso_, &QTimer::timeout, this, [this] {
+      avviso_->hide();
+      status_->show();
+    });
+  }
+  avviso_->setText(avvisi.join(QStringLiteral(" - ")));
+  status_->hide();
+  avviso_->show();
+  fineAvviso_.start(kDurataAvviso);
+}
+
+void FinestraPrincipale::ApriStatistiche() {
+  auto conferma = [this](QWidget* sopra) {
+    const Messaggio domanda{.testo = "Vuoi azzerare le statistiche di tutti gli avversari?",
+                            .titolo = "Sicuro?",
+                            .pulsanti = Pulsanti::SiNo};
+    return (risposte.messaggio ? risposte.messaggio(domanda) : MostraMsgBox(sopra, domanda)) !=
+           Risposta::No;
+  };
+  DialogoStatistiche dialogo(custode_, conferma, this);
+  dialogo.exec();
+  MostraAvvisi();
+}
+
 void FinestraPrincipale::SincronizzaObiettivi() {
   // Before the game exists the marks are those a game starts with.
   const FlagFinestra flag = gioco_ ? gioco_->Stato().flag : FlagFinestra{};
@@ -336,9 +417,10 @@ void FinestraPrincipale::SincronizzaAvversario() {
 }
 
 void FinestraPrincipale::CliccaUser(int indice) {
-  if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice])
+  if (indice >= 0 && indice < kPostiMano && gioco_->Azioni().user[indice]) {
     gioco_->user_Click(indice);
-  SincronizzaRevisione();
+    DopoEvento();
+  }
 }
 
 void FinestraPrincipale::CliccaOk() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,8 @@
 #include "controller/Gioco.h"
 #include "engine/StatoPartita.h"
 #include "pittore/CacheCarte.h"
+#include "profilo/Custode.h"
+#include "ui/ArchivioQSettings.h"
 #include "ui/Risposte.h"
 
 class QAction;
@@ -24,6 +27,7 @@ namespace quintello::ui {
 class Cornice;
 class GuidaFuoco;
 class PostoCarta;
+class TavoloScalabile;
 
 class FinestraPrincipale : public QMainWindow, public Finestra {
   Q_OBJECT
@@ -31,10 +35,15 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
  public:
   // Builds the controls, centred on the screen, then runs the game's start-up: its first
   // box shows before the window does. Without a seed the game takes one from the system.
-  explicit FinestraPrincipale(std::optional<uint64_t> seme = std::nullopt, Risposte risposte = {});
+  // With a profile the match left open there is resumed and kept after every event,
+  // the choices and the window's size remembered, the statistics kept; without one,
+  // nothing is read or written.
+  explicit FinestraPrincipale(std::optional<uint64_t> seme = std::nullopt, Risposte risposte = {},
+                              std::optional<Profilo> profilo = std::nullopt);
   ~FinestraPrincipale() override;
 
   Gioco& gioco() { return *gioco_; }
+  Custode& custode() { return custode_; }
   // True once the game has closed the window, maybe already during start-up.
   bool Chiusa() const { return gioco_ && gioco_->Chiusa(); }
   // When set, these answer in place of the modal dialogs.
@@ -62,6 +71,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void keyPressEvent(QKeyEvent* evento) override;
   bool focusNextPrevChild(bool avanti) override;
   void changeEvent(QEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
+  void closeEvent(QCloseEvent* evento) override;
 
  private:
   void CreaControlli();
@@ -70,7 +81,7 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   void CreaBottoni(QWidget* area);
   void CreaMenu();
   void CreaStatusBar();
-  void FissaDimensioni();
+  void Dimensiona();
   void CentraSulloSchermo();
 
   PostoCarta* NuovoPosto(QWidget* padre, const QString& nome, QPoint dove);
@@ -83,13 +94,20 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   // The review of the last hand, worked out away from the window's thread.
   void Rivedi();
   void SincronizzaRevisione();
+  // Once an event is over: the match kept, and anything to tell in the status line.
+  void DopoEvento();
+  void MostraAvvisi();
+  void ApriStatistiche();
   void SincronizzaObiettivi();
   void SincronizzaAvversario();
   void CliccaUser(int indice);
   void CliccaOk();
   void TornaAttiva();
 
+  ArchivioQSettings archivio_;
+  Custode custode_;
   pittore::CacheCarte immagini_;
+  TavoloScalabile* tavolo_ = nullptr;
   std::array<PostoCarta*, kPostiTerra> terra_{};
   std::array<Cornice*, kPostiTerra> shape1_{};
   std::array<PostoCarta*, kPostiMano> user_{};
@@ -104,6 +122,8 @@ class FinestraPrincipale : public QMainWindow, public Finestra {
   QAction* rivedi_ = nullptr;
   bool revisioneInCorso_ = false;
   QLabel* status_ = nullptr;
+  QLabel* avviso_ = nullptr;  // a notice in the status line, in the count's place for a while
+  QTimer fineAvviso_;
   // Keyboard focus and what a screen reader says, beyond the controls' looks.
   std::unique_ptr<GuidaFuoco> guida_;
   std::unique_ptr<Gioco> gioco_;

@@ -56,10 +56,12 @@ void PostoCarta::paintEvent(QPaintEvent*) {
   // The active colours even when disabled: a hand place that takes no clicks looks the same.
   QPalette colori = palette();
   colori.setCurrentColorGroup(QPalette::Active);
-  qDrawShadePanel(&painter, rect(), colori, /*sunken=*/true, kBordoPosto);
+  // The border is the margins, which grow with a scaled table; the card is painted at the
+  // size it is shown, so it stays sharp.
+  qDrawShadePanel(&painter, rect(), colori, /*sunken=*/true, contentsMargins().left());
   const qreal dpr = devicePixelRatioF();
-  painter.drawPixmap(contentsRect(), carta_.valida() ? immagini_.Immagine(carta_, dpr)
-                                                     : immagini_.Immagine(pittore::Dorso{}, dpr));
+  const QRect dove = contentsRect();
+  painter.drawPixmap(dove, immagini_.Immagine(carta_, dpr, dove.size()));
   if (!hasFocus()) return;
   painter.setPen(QPen(kColoreFuoco, kSpessoreFuoco, Qt::DashLine));
   painter.drawRect(contentsRect().adjusted(kRientroFuoco, kRientroFuoco, -kRientroFuoco,

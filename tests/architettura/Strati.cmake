@@ -2,7 +2,7 @@
 # includes Qt, or the card painter includes Qt's widgets.
 #   cmake -DRADICE=<the project's root> -P Strati.cmake
 cmake_minimum_required(VERSION 3.25)
-set(strati engine rules scoring esperto salvataggio controller registrata pittore ui app)
+set(strati engine rules scoring esperto salvataggio controller profilo registrata pittore ui app)
 # What each folder may include of the project, itself included.
 set(engine engine)
 set(rules engine rules)
@@ -10,11 +10,12 @@ set(scoring engine rules scoring)
 set(esperto engine rules scoring esperto)
 set(salvataggio engine rules scoring salvataggio)
 set(controller engine rules scoring esperto salvataggio controller)
+set(profilo engine rules scoring esperto salvataggio controller profilo)
 set(registrata engine rules scoring esperto salvataggio controller registrata)
 set(pittore engine pittore)
-set(ui engine rules scoring esperto salvataggio controller pittore ui)
-set(app engine rules scoring esperto salvataggio controller pittore ui app)
-set(senza_qt engine rules scoring esperto salvataggio controller registrata)
+set(ui engine rules scoring esperto salvataggio controller profilo pittore ui)
+set(app engine rules scoring esperto salvataggio controller profilo pittore ui app)
+set(senza_qt engine rules scoring esperto salvataggio controller profilo registrata)
 set(widget_qt "Widget|Application|Dialog|Button|Label|Menu|MainWindow|MessageBox|Layout|Style")
 
 set(errori "")

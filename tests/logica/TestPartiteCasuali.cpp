@@ -1,14 +1,17 @@
 // Many whole matches played by a seeded random user, with the game's
-// invariants checked after every event.
+// invariants checked after every event, and the match kept and the record of
+// play counted as they go.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "GiocatoreCasuale.h"
 #include "Invarianti.h"
 #include "esperto/Esperto.h"
+#include "profilo/Custode.h"
 #include "rules/ProponiPresa.h"
 
 namespace quintello {
@@ -23,16 +26,35 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   prova::GiocatoreCasuale utente(12345, file.string());
   FinestraRegistrata f;
   Gioco g(f, 777);
-  g.Form_Load();
+  // The match kept after every event, and the record of play, held to what the user saw.
+  const Profilo profilo = ProfiloInCartella(file.string() + ".d");
+  ArchivioIni archivio;
+  Custode custode(profilo, archivio);
+  custode.Avvia(g);
   int partite = 0, mani = 0, eventi = 0;
+  Conteggi mostrati;  // as the boxes told it
   while (partite < 100) {
     ASSERT_LT(++eventi, 2'000'000) << "the matches never end";
     utente.Mossa(g, f);
+    custode.DopoEvento(g);
+    // Loads as the invariants below hold a save of this game to.
+    ASSERT_EQ(LeggiFileProfilo(profilo.partita, kLimiteFileProfilo).testo, g.Salvataggio());
     const int finite = partite;
     for (const std::string& e : f.PrendiEventi()) {
       ASSERT_FALSE(e.starts_with("MSGBOX\tErrore")) << e;
       partite += e.starts_with("MSGBOX\tVincitore");
+      mostrati.vinte += e.find("la vince il giocatore") != std::string::npos;
       mani += e.starts_with("MSGBOX\tPunti");
+      for (const auto& [voce, pc, us] :
+           {std::tuple{"Scope: ", &Conteggi::scopePC, &Conteggi::scopeUtente},
+            {"Totale di questa mano: ", &Conteggi::puntiPC, &Conteggi::puntiUtente}}) {
+        int a = 0, b = 0;
+        if (std::sscanf(e.c_str() + std::min(e.find(voce), e.size()),
+                        (voce + std::string("PC=%d USER=%d")).c_str(), &a, &b) == 2) {
+          mostrati.*pc += a;
+          mostrati.*us += b;
+        }
+      }
     }
     if (partite > finite)  // and played again: a new match from 0 to 0
       ASSERT_EQ(g.Stato().punteggiopc + g.Stato().punteggiouser, 0);
@@ -40,7 +62,16 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
     ASSERT_FALSE(g.Chiusa());
   }
   EXPECT_GT(mani, partite);
+  Conteggi contati;
+  for (const auto& [chiave, c] : custode.LeggiStatistiche())
+    for (auto campo : {&Conteggi::vinte, &Conteggi::perse, &Conteggi::mani, &Conteggi::puntiPC,
+                       &Conteggi::puntiUtente, &Conteggi::scopePC, &Conteggi::scopeUtente})
+      contati.*campo += c.*campo;
+  mostrati.perse = partite - mostrati.vinte;
+  mostrati.mani = mani;
+  EXPECT_EQ(contati, mostrati);
   fs::remove(file);
+  fs::remove_all(file.string() + ".d");
 }
 
 // The hint selects the card Esperto would play from the user's seat and

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "MettiCarte.h"
+#include "NelFiglio.h"
 #include "controller/Gioco.h"
 #include "registrata/FinestraRegistrata.h"
 #include "salvataggio/FileSalvataggio.h"
@@ -338,31 +339,18 @@ TEST_F(Ostili, ACaptureWritesItsSideOverAnOddLastCapturer) {
   EXPECT_EQ(gioco.Stato().ultimapresa, 1);
 }
 
-// Runs `prova` in a child process; true when it exited with 0.
-template <typename F>
-bool NelFiglio(F prova) {
-  const pid_t figlio = ::fork();
-  if (figlio == 0) ::_exit(prova() ? 0 : 1);
-  int stato = 0;
-  ::waitpid(figlio, &stato, 0);
-  return WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
-}
-
 TEST_F(Ostili, AFileThatCannotBeRead) {
   Scrivi("chiuso.qnt", buono);
   fs::permissions(Percorso("chiuso.qnt"), fs::perms::none);
   fs::permissions(cartella, fs::perms::all);
-  // Root reads any file: the load runs as an ordinary user in a child.
-  EXPECT_TRUE(NelFiglio([&] {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
-    return Carica("chiuso.qnt") == kFallito;
-  }));
+  EXPECT_TRUE(prova::NelFiglio(
+      [&] { return prova::SenzaPrivilegi() && Carica("chiuso.qnt") == kFallito; }));
 }
 
 TEST_F(Ostili, AFailedSaveIsReportedAndKeepsTheOldFile) {
   Scrivi("vecchia.qnt", buono);
   // A file size limit makes the write fail part of the way through.
-  EXPECT_TRUE(NelFiglio([&] {
+  EXPECT_TRUE(prova::NelFiglio([&] {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limite{100, 100};
     if (::setrlimit(RLIMIT_FSIZE, &limite) != 0) return false;

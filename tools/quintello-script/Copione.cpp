@@ -4,8 +4,8 @@
 #include <map>
 
 #include "controller/Comandi.h"
+#include "profilo/Custode.h"
 #include "registrata/FinestraRegistrata.h"
-#include "salvataggio/FormatoSalvataggio.h"
 
 namespace quintello {
 
@@ -49,9 +49,9 @@ std::optional<Comando> LeggiRiga(std::string_view riga) {
     c.percorso = argomento;
     return c;
   }
-  const bool senzaArgomento =
-      Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" || c.nome == "stato" ||
-      c.nome == "regole" || c.nome == "revisione";
+  const bool senzaArgomento = Comandi().contains(c.nome) || c.nome == "si" || c.nome == "no" ||
+                              c.nome == "stato" || c.nome == "statistiche" || c.nome == "azzera" ||
+                              c.nome == "regole" || c.nome == "revisione";
   if (!senzaArgomento || !argomento.empty()) return std::nullopt;
   return c;
 }
@@ -79,6 +79,19 @@ std::string TestoRevisione(const Revisione& revisione) {
   return testo + "TOTALE\t" + DueDecimali(revisione.costoTotale) + "\n";
 }
 
+// One line for each item of each opponent's record.
+std::string TestoStatistiche(const Statistiche& statistiche) {
+  std::string testo;
+  for (const Avversario avversario : {Avversario::Classico, Avversario::Esperto}) {
+    const auto trovati = statistiche.find({avversario});
+    const Conteggi conteggi = trovati == statistiche.end() ? Conteggi{} : trovati->second;
+    for (const VoceStatistiche& voce : Voci(conteggi))
+      testo += "STATISTICHE\t" + TitoloAvversario(avversario) + "\t" + voce.nome + "\t" +
+               voce.valore + "\n";
+  }
+  return testo;
+}
+
 }  // namespace
 
 std::string Comando::Testo() const {
@@ -89,9 +102,10 @@ std::string Comando::Testo() const {
   return nome;
 }
 
-std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore) {
+std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore,
+                                                 int prima) {
   std::vector<Comando> comandi;
-  int numero = 0;
+  int numero = prima - 1;
   while (!testo.empty()) {
     const std::size_t fine = testo.find('\n');
     const std::string_view riga = Ripulita(testo.substr(0, fine));
@@ -110,14 +124,18 @@ std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::st
 }
 
 void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
-                   std::string& uscita) {
+                   Custode& custode, std::string& uscita) {
   const AzioniUtente azioni = gioco.Azioni();
   if (comando.nome == "si" || comando.nome == "no") {
     finestra.AccodaRisposta(comando.nome == "si" ? Risposta::Si : Risposta::No);
   } else if (comando.nome == "file") {
     finestra.AccodaFile(comando.percorso);
   } else if (comando.nome == "stato") {
-    uscita += ScriviPartita(gioco.Stato());
+    uscita += gioco.Salvataggio();
+  } else if (comando.nome == "statistiche") {
+    uscita += TestoStatistiche(custode.LeggiStatistiche());
+  } else if (comando.nome == "azzera") {
+    custode.AzzeraStatistiche();
   } else if (comando.nome == "revisione") {
     uscita += TestoRevisione(gioco.RivediUltimaMano());
   } else if (comando.nome == "regola") {

@@ -10,6 +10,7 @@
 
 namespace quintello {
 
+class Custode;
 class Gioco;
 class FinestraRegistrata;
 
@@ -22,14 +23,18 @@ struct Comando {
   std::string Testo() const;  // the command in its normal form: "user 2"
 };
 
-// Reads a whole script. Blank lines and lines starting with '#' are skipped;
-// on an unknown command or a bad argument, `errore` names the line.
-std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore);
+// Reads a whole script, whose first line is numbered `prima`. Blank lines and
+// lines starting with '#' are skipped; on an unknown command or a bad
+// argument, `errore` names the line.
+std::optional<std::vector<Comando>> LeggiCopione(std::string_view testo, std::string& errore,
+                                                 int prima = 1);
 
 // Carries out one command on the game, as the window would on that click.
 // `stato` prints the saved-game lines to `uscita`, `regole` the house rules
-// of the hand in play and those chosen for the next.
+// of the hand in play and those chosen for the next, `revisione` the review
+// of the last hand, `statistiche` the record of play the custode keeps,
+// which `azzera` clears.
 void EseguiComando(const Comando& comando, Gioco& gioco, FinestraRegistrata& finestra,
-                   std::string& uscita);
+                   Custode& custode, std::string& uscita);
 
 }  // namespace quintello
