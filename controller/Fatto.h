@@ -2,6 +2,8 @@
 // fact as it happens, and whoever runs the game takes them once the event is over.
 #pragma once
 
+#include "engine/Regole.h"
+
 namespace quintello {
 
 struct Fatto {
@@ -17,6 +19,7 @@ struct Fatto {
   int puntiUtente = 0;
   int scopePC = 0;
   int scopeUtente = 0;
+  Regole regole;  // those of the hand, or of the match, the fact belongs to
   bool operator==(const Fatto&) const = default;
 };
 

@@ -162,7 +162,8 @@ void Gioco::FineMano() {
   fatti_.push_back({.puntiPC = stato_.punteggiopc - prima.punteggiopc,
                     .puntiUtente = stato_.punteggiouser - prima.punteggiouser,
                     .scopePC = stato_.carte.Conta(ScopaPC),
-                    .scopeUtente = stato_.carte.Conta(ScopaUtente)});
+                    .scopeUtente = stato_.carte.Conta(ScopaUtente),
+                    .regole = mano_.RegoleInVigore()});
   finestra_.MsgBox({.testo = fine.conteggio, .titolo = "Punti"});
   switch (fine.esito) {
     case Esito::ProssimaMano:
@@ -189,7 +190,8 @@ void Gioco::FineMano() {
 // napola of all ten coins says why.
 void Gioco::Vincitore(Giocatore chi, bool napola) {
   const bool utente = chi == Giocatore::Utente;
-  fatti_.push_back({.tipo = utente ? Fatto::Tipo::Vinta : Fatto::Tipo::Persa});
+  fatti_.push_back(
+      {.tipo = utente ? Fatto::Tipo::Vinta : Fatto::Tipo::Persa, .regole = mano_.RegoleInVigore()});
   const std::string testo = std::string(napola ? "Napola di dieci denari: questa" : "Questa") +
                             " partita la vince il " + (utente ? "giocatore" : "computer");
   finestra_.MsgBox({.testo = testo, .titolo = "Vincitore"});
@@ -211,7 +213,7 @@ void Gioco::newpart_Click() {
                         .titolo = "Sicuro?",
                         .pulsanti = Pulsanti::SiNo});
   if (risposta == Risposta::No) return;
-  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata});
+  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata, .regole = mano_.RegoleInVigore()});
   NuovaPartitaDaCapo();
 }
 

@@ -30,7 +30,7 @@ struct Regole {
   // the ace that takes the whole table.
   Regole InVigore() const;
   bool Standard() const { return InVigore() == Regole{}; }
-  bool operator==(const Regole&) const = default;
+  auto operator<=>(const Regole&) const = default;
 
  private:
   static bool Regole::*Campo(Regola r);

@@ -21,6 +21,7 @@ Custode::Custode(std::optional<Profilo> profilo, ArchivioImpostazioni& archivio)
 void Custode::Avvia(Gioco& gioco) {
   statistiche_ = LeggiStatistiche();
   if (scelte_.avversario == Avversario::Esperto) gioco.esperto_Click();
+  for (Regola r : kTutteLeRegole) gioco.ImpostaRegola(r, scelte_.regole[r]);
   bool ripresa = false;
   if (profilo_) {
     const FileProfilo file = LeggiFileProfilo(profilo_->partita, kLimiteFileProfilo);
@@ -56,17 +57,16 @@ void Custode::DopoEvento(Gioco& gioco) {
   });
   if (!fatti.empty()) {
     Statistiche statistiche = LeggiStatistiche();
-    Conteggi& conteggi = statistiche[{gioco.AvversarioScelto()}];
     for (const Fatto& fatto : fatti)
       if (fatto.tipo != Fatto::Tipo::Abbandonata || PartitaIniziata(prima_))
-        Registra(conteggi, fatto);
+        Registra(statistiche[{gioco.AvversarioScelto(), fatto.regole}], fatto);
     SalvaStatistiche(statistiche);
   }
   // A match over and not played again leaves nothing to resume.
   ConservaPartita(gioco.Chiusa() && finita ? "" : gioco.Salvataggio());
   prima_ = gioco.Stato();
 
-  Scelte scelte{gioco.AvversarioScelto(), scelte_.puntivittoria};
+  Scelte scelte{gioco.AvversarioScelto(), scelte_.puntivittoria, gioco.RegoleScelte()};
   // Only a target the menu offers: a loaded game may bring any.
   if (std::ranges::find(kPuntiObiettivo, gioco.Stato().puntivittoria) != kPuntiObiettivo.end())
     scelte.puntivittoria = gioco.Stato().puntivittoria;

@@ -15,6 +15,7 @@ constexpr const char* kVersione = "versione";
 constexpr const char* kVersioneAttuale = "1";
 constexpr const char* kAvversario = "partita/avversario";
 constexpr const char* kObiettivo = "partita/obiettivo";
+constexpr const char* kRegoleScelte = "partita/regole";
 constexpr const char* kLarghezza = "finestra/larghezza";
 constexpr const char* kAltezza = "finestra/altezza";
 constexpr const char* kMassimizzata = "finestra/massimizzata";
@@ -38,6 +39,15 @@ std::optional<int> Intero(const Valori& valori, const char* chiave) {
   return valore;
 }
 
+// Every switch that is on, the sweep of the ace too when the ace itself is off:
+// it is the player's choice, kept for when the ace is chosen again.
+std::string NomiScelti(const Regole& regole) {
+  std::string nomi;
+  for (Regola r : kTutteLeRegole)
+    if (regole[r]) nomi += (nomi.empty() ? "" : ",") + std::string(NomeRegola(r));
+  return nomi;
+}
+
 }  // namespace
 
 Scelte ScelteDa(const Valori& valori) {
@@ -47,13 +57,16 @@ Scelte ScelteDa(const Valori& valori) {
   const auto punti = Intero(valori, kObiettivo);
   if (punti && std::ranges::find(kPuntiObiettivo, *punti) != kPuntiObiettivo.end())
     scelte.puntivittoria = static_cast<int16_t>(*punti);
+  if (const auto r = valori.find(kRegoleScelte); r != valori.end())
+    scelte.regole = LeggiNomiRegole(r->second).value_or(scelte.regole);
   return scelte;
 }
 
 Valori ValoriDi(const Scelte& scelte) {
   return {{kVersione, kVersioneAttuale},
           {kAvversario, NomeAvversario(scelte.avversario)},
-          {kObiettivo, std::to_string(scelte.puntivittoria)}};
+          {kObiettivo, std::to_string(scelte.puntivittoria)},
+          {kRegoleScelte, NomiScelti(scelte.regole)}};
 }
 
 std::optional<DimensioniFinestra> FinestraDa(const Valori& valori) {

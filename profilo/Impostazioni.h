@@ -29,7 +29,7 @@ namespace quintello {
 struct Scelte {
   Avversario avversario = Avversario::Classico;
   int16_t puntivittoria = kPuntiVittoriaIniziali;
-  // A set of house rules would join the choices here, with a key of its own.
+  Regole regole;  // as chosen in the menu, for the hands to come
   bool operator==(const Scelte&) const = default;
 };
 

@@ -8,7 +8,8 @@ namespace quintello {
 
 namespace {
 
-constexpr std::string_view kIntestazione = "Quintello statistiche 1\n";
+constexpr std::string_view kIntestazione = "Quintello statistiche 2\n";
+constexpr std::string_view kIntestazionePrima = "Quintello statistiche 1\n";
 // Beyond any real count, and far enough from the top of 64 bits that no sum overflows.
 constexpr uint64_t kMassimo = 999'999'999'999'999'999;
 constexpr std::size_t kCifre = 18;
@@ -29,6 +30,7 @@ constexpr std::array<Campo, 10> kCampi{{{"vinte", &Conteggi::vinte},
                                         {"serie", &Conteggi::serie},
                                         {"serie-migliore", &Conteggi::serieMigliore}}};
 constexpr const char* kCampoAvversario = "avversario";
+constexpr std::string_view kCampoRegole = "regole=";
 
 void Aggiungi(uint64_t& conteggio, int quanto) {
   if (quanto > 0) conteggio = std::min(kMassimo, conteggio + static_cast<uint64_t>(quanto));
@@ -54,10 +56,18 @@ std::optional<std::string_view> Prendi(std::string_view& riga, std::string_view 
   return campo.substr(nome.size() + 1);
 }
 
-std::optional<std::pair<ChiaveStatistiche, Conteggi>> Riga(std::string_view riga) {
+std::optional<std::pair<ChiaveStatistiche, Conteggi>> Riga(std::string_view riga, bool prima) {
   const auto nome = Prendi(riga, kCampoAvversario);
   const auto avversario = nome ? AvversarioDiNome(*nome) : std::nullopt;
   if (!avversario) return std::nullopt;
+  Regole regole;
+  if (!prima && riga.starts_with(kCampoRegole)) {
+    const auto nomi = Prendi(riga, "regole");
+    const auto lette = nomi ? LeggiNomiRegole(*nomi) : std::nullopt;
+    // One way to write each set: the rules in force, never none.
+    if (!lette || lette->Standard() || NomiRegole(*lette) != *nomi) return std::nullopt;
+    regole = *lette;
+  }
   Conteggi conteggi;
   for (const auto& [campo, valore] : kCampi) {
     const auto testo = Prendi(riga, campo);
@@ -68,7 +78,7 @@ std::optional<std::pair<ChiaveStatistiche, Conteggi>> Riga(std::string_view riga
   if (!riga.empty() || conteggi.serie > conteggi.serieMigliore ||
       conteggi.serieMigliore > conteggi.vinte)
     return std::nullopt;
-  return std::pair{ChiaveStatistiche{*avversario}, conteggi};
+  return std::pair{ChiaveStatistiche{*avversario, regole}, conteggi};
 }
 
 std::string Decimale(double valore, const char* formato) {
@@ -115,6 +125,7 @@ std::string ScriviStatistiche(const Statistiche& statistiche) {
   std::string testo(kIntestazione);
   for (const auto& [chiave, conteggi] : statistiche) {
     testo += std::string(kCampoAvversario) + "=" + NomeAvversario(chiave.avversario);
+    if (!chiave.regole.Standard()) testo += " " + std::string(kCampoRegole) + NomiRegole(chiave.regole);
     for (const auto& [campo, valore] : kCampi)
       testo += std::string(" ") + campo + "=" + std::to_string(conteggi.*valore);
     testo += "\n";
@@ -123,17 +134,33 @@ std::string ScriviStatistiche(const Statistiche& statistiche) {
 }
 
 std::optional<Statistiche> LeggiStatistiche(std::string_view testo) {
-  if (!testo.starts_with(kIntestazione)) return std::nullopt;
+  const bool prima = testo.starts_with(kIntestazionePrima);
+  if (!prima && !testo.starts_with(kIntestazione)) return std::nullopt;
   testo.remove_prefix(kIntestazione.size());
   Statistiche statistiche;
   while (!testo.empty()) {
     const std::size_t fine = testo.find('\n');
     if (fine == std::string_view::npos) return std::nullopt;  // cut short
-    const auto riga = Riga(testo.substr(0, fine));
+    const auto riga = Riga(testo.substr(0, fine), prima);
     if (!riga || !statistiche.insert(*riga).second) return std::nullopt;
     testo.remove_prefix(fine + 1);
   }
   return statistiche;
+}
+
+std::vector<ChiaveStatistiche> ChiaviDaMostrare(const Statistiche& statistiche) {
+  std::vector<ChiaveStatistiche> chiavi;
+  for (Avversario a : {Avversario::Classico, Avversario::Esperto}) chiavi.push_back({a});
+  for (const auto& [chiave, conteggi] : statistiche)
+    if (!chiave.regole.Standard()) chiavi.push_back(chiave);
+  return chiavi;
+}
+
+std::string TitoloChiave(const ChiaveStatistiche& chiave) {
+  std::string titolo = TitoloAvversario(chiave.avversario);
+  if (!chiave.regole.Standard())
+    titolo += " (" + ElencoRegole(chiave.regole, BreveRegola, ", ") + ")";
+  return titolo;
 }
 
 const char* NomeAvversario(Avversario avversario) {

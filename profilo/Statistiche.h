@@ -1,9 +1,12 @@
 // The record of play: for each opponent, the matches and hands played and how
 // they went, and the text file that keeps it.
 //
-//   Quintello statistiche 1
+//   Quintello statistiche 2
 //   avversario=classico vinte=3 perse=2 abbandonate=1 mani=41 punti-pc=160 ...
+//   avversario=esperto regole=rebello,napola vinte=1 ...
 //
+// The house rules, named as in a saved game, only where any is in force; a
+// file of the first version, which had no rules, reads as it did.
 // A first line naming the format and its version, then one line for each
 // opponent that has played: its key and the counts, as name=value fields in
 // a fixed order, every line ended by LF. Whatever differs from that is not
@@ -22,9 +25,10 @@
 
 namespace quintello {
 
-// Whose record a count belongs to. A set of house rules would join the key here.
+// Whose record a count belongs to: the opponent and the house rules in force.
 struct ChiaveStatistiche {
   Avversario avversario = Avversario::Classico;
+  Regole regole;
   auto operator<=>(const ChiaveStatistiche&) const = default;
 };
 
@@ -58,6 +62,12 @@ const char* NomeAvversario(Avversario avversario);
 std::optional<Avversario> AvversarioDiNome(std::string_view nome);
 // The name the window shows: "Classico", "Esperto".
 std::string TitoloAvversario(Avversario avversario);
+
+// The records to show: every opponent's with the standard rules, played or
+// not, then those of each set of house rules played; and their titles,
+// "Esperto (re bello, napola)".
+std::vector<ChiaveStatistiche> ChiaviDaMostrare(const Statistiche& statistiche);
+std::string TitoloChiave(const ChiaveStatistiche& chiave);
 
 // The record as the user reads it, line by line: "Vinte", "3".
 struct VoceStatistiche {

@@ -10,12 +10,6 @@
 
 namespace quintello::ui {
 
-namespace {
-
-constexpr std::array kAvversari{Avversario::Classico, Avversario::Esperto};
-
-}  // namespace
-
 DialogoStatistiche::DialogoStatistiche(Custode& custode, std::function<bool(QWidget*)> conferma,
                                        QWidget* padre)
     : QDialog(padre),
@@ -50,14 +44,15 @@ DialogoStatistiche::DialogoStatistiche(Custode& custode, std::function<bool(QWid
 
 void DialogoStatistiche::Riempi() {
   const Statistiche statistiche = custode_.LeggiStatistiche();
+  const std::vector<ChiaveStatistiche> chiavi = ChiaviDaMostrare(statistiche);
   QStringList avversari;
-  for (std::size_t c = 0; c < kAvversari.size(); ++c) {
-    avversari << QString::fromStdString(TitoloAvversario(kAvversari[c]));
-    const auto trovati = statistiche.find({kAvversari[c]});
+  for (std::size_t c = 0; c < chiavi.size(); ++c) {
+    avversari << QString::fromStdString(TitoloChiave(chiavi[c]));
+    const auto trovati = statistiche.find(chiavi[c]);
     const std::vector<VoceStatistiche> voci =
         Voci(trovati == statistiche.end() ? Conteggi{} : trovati->second);
     tabella_->setRowCount(static_cast<int>(voci.size()));
-    tabella_->setColumnCount(static_cast<int>(kAvversari.size()));
+    tabella_->setColumnCount(static_cast<int>(chiavi.size()));
     for (std::size_t r = 0; r < voci.size(); ++r) {
       const QString nome = QString::fromStdString(voci[r].nome);
       tabella_->setVerticalHeaderItem(static_cast<int>(r), new QTableWidgetItem(nome));

@@ -26,9 +26,13 @@ TEST(Statistiche, CountedAndReadBackOrNotReadAtAll) {
                         {T::Abbandonata}})
     Registra(s[{Avversario::Esperto}], f);
   Registra(s[{}], {T::Vinta});
+  Registra(s[{Avversario::Classico, {.reBello = true, .napola = true}}], {T::Persa});
   EXPECT_EQ(s[{Avversario::Esperto}], (Conteggi{3, 1, 1, 2, 5, 7, 1, 2, 0, 2}));
   const std::string buono = ScriviStatistiche(s);
   EXPECT_EQ(LeggiStatistiche(buono), s);
+  // A file of the first version has no rules, and reads as it did.
+  const std::string primo = "Quintello statistiche 1\n" + buono.substr(buono.find("avversario=e"));
+  EXPECT_EQ(LeggiStatistiche(primo)->size(), 1u);
   auto con = [&](const std::string& da, const std::string& a) {
     return std::string(buono).replace(buono.find(da), da.size(), a);
   };
@@ -37,7 +41,9 @@ TEST(Statistiche, CountedAndReadBackOrNotReadAtAll) {
         buono.substr(0, buono.size() - 1), buono + buono.substr(buono.find('\n') + 1),
         con("classico", "scopone"), con(" perse=0", ""), con("mani=0", "mani=0x"),
         con("mani=0", "mani=-5"), con("mani=0", "mani=" + std::string(19, '9')),
-        con("serie=1", "serie=3"), buono + "\n", con("vinte", " vinte")})
+        con("serie=1", "serie=3"), buono + "\n", con("vinte", " vinte"),
+        con("rebello,napola", "napola,rebello"), con("rebello,napola", "rebellissimo"),
+        con("2\n", "1\n")})
     EXPECT_FALSE(LeggiStatistiche(t)) << t;
 }
 
@@ -67,7 +73,7 @@ TEST(Custode, EachDamagedFileIsSetAsideAndCostsOnlyItself) {
                                          ScriviIni(ValoriDi(Scelte{Avversario::Esperto, 21})),
                                          ScriviStatistiche({{{}, Conteggi{.vinte = 1}}})};
   const std::array<std::string, 3> altroFormato{buoni[2], "[General]\nversione=2\n",
-                                                "Quintello statistiche 2\n"};
+                                                "Quintello statistiche 3\n"};
   const std::vector<std::string> avvisi[] = {
       {}, {kAvvisoRipresa}, {kAvvisoStatistiche, kAvvisoRipresa}};
   for (int k = 0; k < 3; ++k) {

@@ -82,11 +82,11 @@ std::string TestoRevisione(const Revisione& revisione) {
 // One line for each item of each opponent's record.
 std::string TestoStatistiche(const Statistiche& statistiche) {
   std::string testo;
-  for (const Avversario avversario : {Avversario::Classico, Avversario::Esperto}) {
-    const auto trovati = statistiche.find({avversario});
+  for (const ChiaveStatistiche& chiave : ChiaviDaMostrare(statistiche)) {
+    const auto trovati = statistiche.find(chiave);
     const Conteggi conteggi = trovati == statistiche.end() ? Conteggi{} : trovati->second;
     for (const VoceStatistiche& voce : Voci(conteggi))
-      testo += "STATISTICHE\t" + TitoloAvversario(avversario) + "\t" + voce.nome + "\t" +
+      testo += "STATISTICHE\t" + TitoloChiave(chiave) + "\t" + voce.nome + "\t" +
                voce.valore + "\n";
   }
   return testo;
