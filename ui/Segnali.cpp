@@ -43,6 +43,10 @@ Segnali::Segnali(QWidget* tavolo, QWidget* area)
   grassetto.setBold(true);
   proposta_->setFont(grassetto);
   proposta_->setGeometry(kPosizioneProposta);
+  // A font of its own, which grows with the table as the others do.
+  QFont suo = perche_->font();
+  suo.setPointSizeF(suo.pointSizeF());
+  perche_->setFont(suo);
   perche_->setWordWrap(true);
   perche_->setGeometry(kPosizionePerche);
 }
