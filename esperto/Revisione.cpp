@@ -61,10 +61,10 @@ class RicercaPerParti {
 
 }  // namespace
 
-Giudizio Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generatore& caso,
+Verdetto Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generatore& caso,
                  const ParametriRevisione& parametri) {
   const std::vector<Scelta> mosse = mano.MosseLegali(chi);
-  Giudizio giudizio;
+  Verdetto giudizio;
   for (const Scelta& s : mosse) giudizio.mosse.push_back({s});
   if (mosse.size() < 2) return giudizio;
 
@@ -110,7 +110,7 @@ Giudizio Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generato
 
 std::string PercheScegliere(const Mano& mano, Giocatore chi, const Scelta& scelta,
                             Generatore& caso, const ParametriRevisione& parametri) {
-  const Giudizio giudizio = Giudica(mano, chi, scelta, caso, parametri);
+  const Verdetto giudizio = Giudica(mano, chi, scelta, caso, parametri);
   const MossaGiudicata* questa = nullptr;
   const MossaGiudicata* altra = nullptr;
   for (const MossaGiudicata& m : giudizio.mosse) {

@@ -34,7 +34,8 @@ struct MossaGiudicata {
   Parti parti{};      // what that value is made of, on average
 };
 
-struct Giudizio {
+// What the review says of one play.
+struct Verdetto {
   std::vector<MossaGiudicata> mosse;  // every legal play, the best first
   double costo = 0;                   // the best play's value minus the one made
   std::string motivo;                 // why, for a mistake
@@ -42,7 +43,7 @@ struct Giudizio {
 };
 
 // Judges `scelta` made by `chi` in `mano`. Draws come from `caso` only.
-Giudizio Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generatore& caso,
+Verdetto Giudica(const Mano& mano, Giocatore chi, const Scelta& scelta, Generatore& caso,
                  const ParametriRevisione& parametri = {});
 
 // Why `scelta` is the play to make for `chi`: the reason, in the words of
@@ -53,7 +54,7 @@ std::string PercheScegliere(const Mano& mano, Giocatore chi, const Scelta& scelt
 
 struct PassoRivisto {
   Passo passo;
-  std::optional<Giudizio> giudizio;  // for the reviewed seat's plays
+  std::optional<Verdetto> giudizio;  // for the reviewed seat's plays
 };
 
 struct Revisione {

@@ -38,7 +38,7 @@ QString DialogoRevisione::Descrizione(const PassoRivisto& passo, int numero) {
                   QString::fromStdString(
                       FraseGiocata(g.chi, g.scelta.carta, g.scelta.presa.Codici(), g.scopa));
   if (!passo.giudizio) return testo;
-  const Giudizio& giudizio = *passo.giudizio;
+  const Verdetto& giudizio = *passo.giudizio;
   if (!giudizio.Errore()) return testo + QStringLiteral(" Costo ") + Punti(giudizio.costo) + '.';
   return QStringLiteral("Errore: ") + testo + QStringLiteral(" Costo ") + Punti(giudizio.costo) +
          QStringLiteral(". ") + QString::fromStdString(giudizio.motivo) + '.';

@@ -155,8 +155,8 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
       // The review of a play judges it on what the seat saw, too.
       if (posizioni % 5 == 0) {
         Generatore a(seme), b(seme);
-        const Giudizio g = Giudica(m, m.Turno(), scelta, a, {.campioni = 8});
-        const Giudizio h = Giudica(altra, m.Turno(), scelta, b, {.campioni = 8});
+        const Verdetto g = Giudica(m, m.Turno(), scelta, a, {.campioni = 8});
+        const Verdetto h = Giudica(altra, m.Turno(), scelta, b, {.campioni = 8});
         EXPECT_EQ(g.mosse.size(), h.mosse.size());
         EXPECT_EQ(g.costo, h.costo);
         for (std::size_t i = 0; i < std::min(g.mosse.size(), h.mosse.size()); ++i)
@@ -197,7 +197,7 @@ TEST(Giudica, MistakesBuiltOnPurposeAndWhy) {
     prova::Metti(carte, c.terra, Terra);
     const Mano mano = Mano::DaLuoghi(carte, Giocatore::PC, Giocatore::Utente, Giocatore::Utente);
     Generatore caso(1);
-    const Giudizio g =
+    const Verdetto g =
         Giudica(mano, Giocatore::Utente, {LeggiCarta(c.giocata), {}}, caso, {.campioni = 4});
     EXPECT_TRUE(g.Errore()) << c.giocata << " costs " << g.costo;
     EXPECT_EQ(g.motivo, c.motivo);
