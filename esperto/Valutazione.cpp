@@ -110,8 +110,8 @@ double NapolaAttesa(InsiemeCarte mie, InsiemeCarte sue) {
   return attesa;
 }
 
-// The cards that sweep a table when the next deal opens: those of the value
-// its cards add up to, and the aces when the ace takes all and that sweeps.
+}  // namespace
+
 InsiemeCarte CheSpazzano(const Mano& mano) {
   const InsiemeCarte terra = mano.Terra();
   InsiemeCarte buone;
@@ -122,9 +122,7 @@ InsiemeCarte CheSpazzano(const Mano& mano) {
   return buone;
 }
 
-}  // namespace
-
-double Stima(const Mano& mano, Giocatore io) {
+double StimaPrese(const Mano& mano, Giocatore io) {
   const Giocatore lui = Altro(io);
   const InsiemeCarte mie = mano.Prese(io), sue = mano.Prese(lui);
   const Tabelle& t = Tab();
@@ -139,6 +137,11 @@ double Stima(const Mano& mano, Giocatore io) {
   v += t.carte[mie.Quante()][sue.Quante()];
   v += t.ori[(mie & kDenari).Quante()][(sue & kDenari).Quante()];
   v += PrimieraAttesa(mie, sue);
+  return v;
+}
+
+double Stima(const Mano& mano, Giocatore io) {
+  double v = StimaPrese(mano, io);
   // A table that adds up to ten or less is swept by whoever opens the next
   // deal with a card of that value.
   if (!mano.Terra().Vuoto()) {

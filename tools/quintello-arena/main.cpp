@@ -1,5 +1,7 @@
-// quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] [--traccia] FIRST
-// SECOND (--campioni sets Esperto's search, --regole the house rules): plays N deals between two
+// quintello-arena [--mani N] [--seme S] [--campioni N] [--nodi N] [--temperatura T]
+// [--regole A,B] [--traccia] FIRST SECOND (--campioni and --nodi set the samples and the
+// budget of positions of Esperto and Campione, --temperatura
+// Campione's model of a person, --regole the house rules): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
 // the second, the share of matches to 11 it wins and the time per move.
@@ -98,9 +100,9 @@ struct Partite {
 
 int Uso() {
   std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] "
-               "[--traccia] PRIMO SECONDO\n"
-               "giocatori: classico, esperto, avido, casuale\n"
+               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--nodi N] [--temperatura T] "
+               "[--regole A,B] [--traccia] PRIMO SECONDO\n"
+               "giocatori: principiante, classico, esperto, campione, avido, casuale\n"
                "regole: assopigliatutto, assoscopa, rebello, napola\n");
   return 2;
 }
@@ -114,7 +116,7 @@ int main(int argc, char** argv) {
   long mani = 2000;
   uint64_t seme = 1;
   std::vector<std::string> nomi;
-  ParametriEsperto parametri;
+  ParametriCampione parametri;
   bool traccia = false;
   Regole regole;
   for (int i = 1; i < argc; ++i) {
@@ -125,20 +127,25 @@ int main(int argc, char** argv) {
       const std::optional<Regole> lette = LeggiNomiRegole(argv[++i]);
       if (!lette) return Uso();
       regole = *lette;
-    } else if ((a == "--mani" || a == "--seme" || a == "--campioni") && i + 1 < argc) {
+    } else if (a == "--temperatura" && i + 1 < argc) {
+      char* fine = nullptr;
+      parametri.temperatura = std::strtod(argv[++i], &fine);
+      if (*fine != '\0' || !(parametri.temperatura > 0)) return Uso();
+    } else if ((a == "--mani" || a == "--seme" || a == "--campioni" || a == "--nodi") && i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
       if (*fine != '\0') return Uso();
       if (a == "--mani") mani = static_cast<long>(n);
       if (a == "--seme") seme = n;
-      if (a == "--campioni") parametri.campioni = static_cast<int>(n);
+      if (a == "--campioni") parametri.ricerca.campioni = static_cast<int>(n);
+      if (a == "--nodi") parametri.ricerca.nodiMassimi = static_cast<long>(n);
     } else {
       nomi.push_back(a);
     }
   }
   if (nomi.size() != 2 || mani <= 0) return Uso();
-  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], parametri), {}};
-  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], parametri), {}};
+  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], parametri, nomi[1]), {}};
+  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], parametri, nomi[0]), {}};
   if (!primo.strategia || !secondo.strategia) return Uso();
   if (traccia) {
     // The first player at the computer's seat, who deals when the seed is odd.
