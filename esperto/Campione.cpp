@@ -61,7 +61,8 @@ std::vector<Ipotesi> Pesate(const Vista& vista, const ModelloAvversario& avversa
     totale += peso;
   });
   // The likeliest first: when the budget runs out, the least likely go unsearched.
-  std::ranges::stable_sort(tutte, [](const Ipotesi& a, const Ipotesi& b) { return a.peso > b.peso; });
+  std::ranges::stable_sort(tutte,
+                           [](const Ipotesi& a, const Ipotesi& b) { return a.peso > b.peso; });
   if (static_cast<int>(tutte.size()) <= campioni) {
     for (Ipotesi& h : tutte) h.peso /= totale;
     return tutte;
@@ -83,7 +84,7 @@ std::vector<Ipotesi> Pesate(const Vista& vista, const ModelloAvversario& avversa
 Scelta ScegliCampione(const Vista& vista, Modello modello, Generatore& caso,
                       const ParametriCampione& parametri) {
   const bool fisso = modello == Modello::Classico;
-  Giudizio giudizio(vista, parametri.ricerca);
+  Giudizio giudizio(vista, parametri.ricerca, fisso ? 0 : parametri.fiducia);
   const std::vector<Scelta>& mosse = giudizio.Mosse();
   if (mosse.size() <= 1) return giudizio.Migliore();
   const ModelloAvversario avversario(vista, modello, parametri.temperatura);
@@ -91,10 +92,9 @@ Scelta ScegliCampione(const Vista& vista, Modello modello, Generatore& caso,
   const int campioni = std::max(1, parametri.ricerca.campioni);
   const bool letto =
       avversario.HaGiocato() && QuanteScelte(ignote, sue, kManiMassime) <= kManiMassime;
-  // Nothing read, a person: Esperto's very choice.
-  if (!letto && !fisso) return ScegliEsperto(vista, caso, parametri.ricerca);
-  const std::vector<Ipotesi> ipotesi = letto ? Pesate(vista, avversario, sue, campioni, caso)
-                                             : AlCaso(vista, sue, campioni, caso);
+  const std::vector<Ipotesi> ipotesi =
+      letto ? Pesate(vista, avversario, sue, campioni, caso) : AlCaso(vista, sue, campioni, caso);
+  // Its plays fit no hand: it is not the player modelled.
   if (ipotesi.empty()) return ScegliEsperto(vista, caso, parametri.ricerca);
   if (fisso) {
     // A first search over every tenth deal tells how much work all of them

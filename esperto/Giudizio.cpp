@@ -16,9 +16,10 @@ long QuanteScelte(int n, int k, long tetto) {
   return c;
 }
 
-Giudizio::Giudizio(const Vista& vista, const ParametriEsperto& parametri)
+Giudizio::Giudizio(const Vista& vista, const ParametriEsperto& parametri, double fiducia)
     : vista_(vista),
       parametri_(parametri),
+      fiducia_(fiducia),
       mosse_(vista.mano.MosseLegali(vista.posto)),
       somma_(mosse_.size(), 0.0),
       campione_(mosse_.size()),
@@ -29,6 +30,7 @@ void Giudizio::Cerca(InsiemeCarte sue, double peso) {
   Completa(mano_, vista_, sue);
   Ricerca ricerca(vista_.posto);
   ricerca.limite = parametri_.nodiMassimi - nodi_;
+  ricerca.fiducia = fiducia_;
   const double inf = std::numeric_limits<double>::infinity();
   for (std::size_t i = 0; i < mosse_.size(); ++i)
     campione_[i] = ricerca.Dopo(mano_, vista_.posto, mosse_[i], -inf, inf);

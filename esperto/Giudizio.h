@@ -40,8 +40,8 @@ void OgniMano(InsiemeCarte carte, int k, F&& f) {
 
 class Giudizio {
  public:
-  // `vista` must outlive the judgement.
-  Giudizio(const Vista& vista, const ParametriEsperto& parametri);
+  // `vista` must outlive the judgement; `fiducia` as the search's.
+  Giudizio(const Vista& vista, const ParametriEsperto& parametri, double fiducia = 0);
 
   const std::vector<Scelta>& Mosse() const { return mosse_; }
   // One deal, the other hand holding `sue`, counted `peso` times. A deal
@@ -58,6 +58,7 @@ class Giudizio {
  private:
   const Vista& vista_;
   ParametriEsperto parametri_;
+  double fiducia_;
   std::vector<Scelta> mosse_;
   std::vector<double> somma_, campione_;
   long nodi_ = 0;

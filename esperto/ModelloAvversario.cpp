@@ -11,6 +11,11 @@ namespace quintello {
 
 namespace {
 
+// How often a person makes a play without weighing it, any play the rules
+// allow being as likely: a play that looks poor then costs a hand only part
+// of its weight. Measured with the temperature (see ParametriCampione).
+constexpr double kDistrazione = 0.2;
+
 // Chance that `k` cards drawn from `n` include one of `buone`.
 double AlmenoUnaSu(int n, int buone, int k) {
   double nessuna = 1;
@@ -18,21 +23,17 @@ double AlmenoUnaSu(int n, int buone, int k) {
   return 1 - nessuna;
 }
 
-// What a play looks worth to the side that made it, `mano` being the hand
-// just after it: Esperto's estimate of the piles and the sweeps, less the
-// chance that the other side sweeps the table left, as far as the cards the
-// player has seen tell. `suaMano` counts the player's cards before the play.
-double Occhiata(const Mano& mano, Giocatore chi, int suaMano, InsiemeCarte viste) {
-  double v = StimaPrese(mano, chi);
-  const int altre = mano.CarteIn(Altro(chi)).Quante();
-  if (mano.Terra().Vuoto() || altre == 0) return v;
-  const InsiemeCarte fuori = mano.Terra() | mano.Prese(chi) | mano.Prese(Altro(chi));
-  const int nascoste = kCarteMazzo - fuori.Quante() - (suaMano - 1);
-  const int buone = (CheSpazzano(mano) - fuori - viste).Quante();
-  return v - AlmenoUnaSu(nascoste, buone, altre);
-}
-
 }  // namespace
+
+double Occhiata(const Mano& dopo, Giocatore chi, InsiemeCarte sue, int altre) {
+  const double v = StimaPrese(dopo, chi);
+  const int carteSue = dopo.CarteIn(Altro(chi)).Quante();
+  if (dopo.Terra().Vuoto() || carteSue == 0) return v;
+  const InsiemeCarte fuori = dopo.Terra() | dopo.Prese(chi) | dopo.Prese(Altro(chi));
+  const int nascoste = kCarteMazzo - (fuori | sue).Quante() - altre;
+  const int buone = (CheSpazzano(dopo) - fuori - sue).Quante();
+  return v - AlmenoUnaSu(nascoste, buone, carteSue);
+}
 
 ModelloAvversario::ModelloAvversario(const Vista& vista, Modello modello, double temperatura)
     : modello_(modello), regole_(vista.mano.RegoleInVigore()) {
@@ -48,33 +49,31 @@ ModelloAvversario::ModelloAvversario(const Vista& vista, Modello modello, double
     if (++carte[Indice(g->chi)] > kCarteMano) break;
     prima.Annulla(*g);
     if (g->chi != lui) continue;
-    Osservata o{prima.Terra(), prima.CarteIn(lui), g->scelta, {}};
+    Osservata o{prima.Terra(), prima.CarteIn(lui), g->scelta, {}, {}};
     if (modello == Modello::Umano) {
-      // Every card it may have held, with every play of it on that table.
-      const InsiemeCarte possibili = vista.nonViste | o.poi;
-      const int suaMano = o.poi.Quante() + vista.carteSue;
-      Mano dopo = prima;
-      const double fatta = [&] {
-        const Giocata giocata = dopo.Gioca(lui, o.scelta);
-        const double v = Occhiata(dopo, lui, suaMano, o.poi);
-        dopo.Annulla(giocata);
+      // Every card it may have held, with every play of it on that table,
+      // against the play it made.
+      auto occhiata = [&](Mano& m, const Scelta& s) {
+        const Giocata giocata = m.Gioca(lui, s);
+        // A card it has not played since was one of those it holds now.
+        const int altre = vista.carteSue - (o.poi.Contiene(s.carta) ? 0 : 1);
+        const double v = Occhiata(m, lui, o.poi - s.carta, altre);
+        m.Annulla(giocata);
         return v;
-      }();
+      };
+      const double fatta = occhiata(prima, o.scelta);
       ElencoPrese prese;
-      for (Carta carta : possibili) {
+      for (Carta carta : vista.nonViste | o.poi) {
+        prima.ImpostaCarte(lui, o.poi | carta);
         PreseDi(o.terra, carta.valore, regole_, prese);
-        auto peso = [&](const Scelta& s) {
-          dopo.ImpostaCarte(lui, o.poi | carta);
-          const Giocata giocata = dopo.Gioca(lui, s);
-          const double v = Occhiata(dopo, lui, suaMano, o.poi);
-          dopo.Annulla(giocata);
-          return std::exp((v - fatta) / temperatura);
-        };
-        double& p = o.peso[IndiceCarta(carta)];
-        if (prese.Vuoto()) p = peso({carta, {}});
-        for (InsiemeCarte presa : prese) p += peso({carta, presa});
+        const int i = IndiceCarta(carta);
+        o.mosse[i] = std::max(1, prese.Quante());
+        if (prese.Vuoto())
+          o.peso[i] = std::exp((occhiata(prima, {carta, {}}) - fatta) / temperatura);
+        for (InsiemeCarte presa : prese)
+          o.peso[i] += std::exp((occhiata(prima, {carta, presa}) - fatta) / temperatura);
       }
-      dopo.ImpostaCarte(lui, o.poi);
+      prima.ImpostaCarte(lui, o.poi);
     }
     giocate_.push_back(o);
   }
@@ -89,8 +88,12 @@ double ModelloAvversario::Verosimiglianza(InsiemeCarte sue) const {
       continue;
     }
     double tutte = 0;
-    for (Carta c : mano) tutte += o.peso[IndiceCarta(c)];
-    v /= tutte;
+    int mosse = 0;
+    for (Carta c : mano) {
+      tutte += o.peso[IndiceCarta(c)];
+      mosse += o.mosse[IndiceCarta(c)];
+    }
+    v *= (1 - kDistrazione) / tutte + kDistrazione / mosse;
   }
   return v;
 }

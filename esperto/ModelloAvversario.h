@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "engine/Carta.h"
+#include "engine/Giocatore.h"
 #include "engine/InsiemeCarte.h"
 #include "engine/Regole.h"
 #include "esperto/Vista.h"
+#include "rules/Mano.h"
 #include "rules/Scelta.h"
 
 namespace quintello {
@@ -17,10 +19,17 @@ namespace quintello {
 enum class Modello {
   // The fixed computer rule: a hand either makes the play it made or not.
   Classico,
-  // A person: likelier to make a play the more it seems worth at a glance,
-  // by a softmax over what each play leaves in the piles and on the table.
+  // A person: likelier to make a play the better it looks at a glance
+  // (`Occhiata`), by a softmax, and now and then any play at all.
   Umano,
 };
+
+// What a play looks worth at a glance to the side `chi` that has just made
+// it, `dopo` being the hand after it: Esperto's estimate of the piles and
+// the sweeps, less the chance that the other side sweeps the table left.
+// That chance is reckoned from what the player sees: besides the table and
+// the piles, its cards `sue` and `altre` more cards of its own.
+double Occhiata(const Mano& dopo, Giocatore chi, InsiemeCarte sue, int altre = 0);
 
 class ModelloAvversario {
  public:
@@ -40,9 +49,10 @@ class ModelloAvversario {
     InsiemeCarte terra;  // the table before the play
     InsiemeCarte poi;    // the cards it has played in this deal from this play on
     Scelta scelta;
-    // A person: for each card, how likely its plays are together against
-    // the play made (which counts 1).
+    // A person: for each card, how likely its plays are against the play
+    // made (which counts 1), and how many plays it has.
     std::array<double, kCarteMazzo> peso{};
+    std::array<int, kCarteMazzo> mosse{};
   };
   Modello modello_;
   Regole regole_;

@@ -52,8 +52,8 @@ Scelta Casuale(const Mano& mano, Generatore& caso) {
 
 }  // namespace
 
-Strategia StrategiaDi(const std::string& nome, const ParametriCampione& parametri,
-                      const std::string& avversario) {
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& esperto,
+                      const ParametriCampione& campione, const std::string& avversario) {
   if (nome == "principiante") {
     return [](const Mano& mano, Generatore& caso) {
       return SceltaPrincipiante(mano, mano.Turno(), caso);
@@ -61,14 +61,14 @@ Strategia StrategiaDi(const std::string& nome, const ParametriCampione& parametr
   }
   if (nome == "classico") return Classico;
   if (nome == "esperto") {
-    return [parametri](const Mano& mano, Generatore& caso) {
-      return ScegliEsperto(VistaDi(mano, mano.Turno()), caso, parametri.ricerca);
+    return [esperto](const Mano& mano, Generatore& caso) {
+      return ScegliEsperto(VistaDi(mano, mano.Turno()), caso, esperto);
     };
   }
   if (nome == "campione") {
     const Modello modello = avversario == "classico" ? Modello::Classico : Modello::Umano;
-    return [parametri, modello](const Mano& mano, Generatore& caso) {
-      return ScegliCampione(VistaDi(mano, mano.Turno()), modello, caso, parametri);
+    return [campione, modello](const Mano& mano, Generatore& caso) {
+      return ScegliCampione(VistaDi(mano, mano.Turno()), modello, caso, campione);
     };
   }
   if (nome == "avido") return Avido;

@@ -14,11 +14,11 @@ namespace quintello::arena {
 
 using Strategia = std::function<Scelta(const Mano& mano, Generatore& caso)>;
 
-// "principiante", "classico", "esperto", "campione" (both searching as
-// `parametri` say), "avido" or "casuale"; an empty function for any other
+// "principiante", "classico", "esperto", "campione" (searching as `esperto`
+// and `campione` say), "avido" or "casuale"; an empty function for any other
 // name. Campione models its opponent `avversario` as it would in the game:
 // by the fixed rule when that is "classico", as a person otherwise.
-Strategia StrategiaDi(const std::string& nome, const ParametriCampione& parametri = {},
-                      const std::string& avversario = "");
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& esperto = {},
+                      const ParametriCampione& campione = {}, const std::string& avversario = "");
 
 }  // namespace quintello::arena
