@@ -40,6 +40,8 @@ double Ricerca::Prevedi(Mano& mano, Giocatore chi) {
   mano.PerOgniMossa(chi, [&](const Scelta& scelta) {
     // Every reply searched in full: the one foreseen needs its own value.
     const double v = -Dopo(mano, chi, scelta, -inf, inf);
+    // A look costs about what a position searched costs, and counts as one.
+    if (++nodi > limite) interrotta = true;
     const Giocata giocata = mano.Gioca(chi, scelta);
     const double occhiata = Occhiata(mano, chi, mano.CarteIn(chi));
     mano.Annulla(giocata);
