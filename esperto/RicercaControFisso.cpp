@@ -24,9 +24,6 @@ std::vector<double> RicercaControFisso::Valori(const std::vector<Scelta>& mosse)
 }
 
 double RicercaControFisso::Dopo(std::span<const int> gruppo, const Scelta& scelta, int livello) {
-  // No deal holds more than a deal's plays: a hand with more in its hands
-  // than the rules deal is searched no deeper.
-  if (livello >= static_cast<int>(livelli_.size())) return 0;
   giocate_ += static_cast<long>(gruppo.size());
   std::vector<Giocata>& giocate = livelli_[livello].giocate;
   giocate.clear();
@@ -37,6 +34,9 @@ double RicercaControFisso::Dopo(std::span<const int> gruppo, const Scelta& scelt
 }
 
 double RicercaControFisso::Valore(std::span<const int> gruppo, int livello) {
+  // No deal holds more than a deal's plays: hands holding more cards than
+  // the rules deal are searched no deeper.
+  if (livello >= static_cast<int>(livelli_.size())) return 0;
   const Mano& primo = mani_[gruppo.front()];
   const Giocatore io = vista_.posto, chi = primo.Turno();
   if (primo.SmazzataFinita()) {
