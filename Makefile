@@ -95,19 +95,29 @@ bench: build
 	$(BUILD)/bench/logica/bench_logica
 	@if [ -x $(BUILD)/bench/art/bench_art ]; then $(BUILD)/bench/art/bench_art; fi
 
-# Esperto and the other players on duplicate deals: make arena MANI=2000 SEME=1
+# The levels and the other players on duplicate deals: make arena MANI=2000 SEME=5.
+# First the ladder, each level against the one below it, then every other
+# pairing of the levels, the greedy player, Esperto against itself and the
+# fixed player with all house rules on.
 MANI ?= 2000
-SEME ?= 1
+SEME ?= 5
 ARENA := $(BUILD)/tools/quintello-arena/quintello-arena
 .PHONY: arena arena-regole
 arena: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target quintello-arena
-	$(ARENA) --mani $(MANI) --seme $(SEME) esperto avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) classico principiante
 	$(ARENA) --mani $(MANI) --seme $(SEME) esperto classico
+	$(ARENA) --mani $(MANI) --seme $(SEME) campione esperto
+	$(ARENA) --mani $(MANI) --seme $(SEME) campione classico
+	$(ARENA) --mani $(MANI) --seme $(SEME) campione principiante
+	$(ARENA) --mani $(MANI) --seme $(SEME) esperto principiante
+	$(ARENA) --mani $(MANI) --seme $(SEME) campione avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) esperto avido
 	$(ARENA) --mani $(MANI) --seme $(SEME) classico avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) principiante avido
 	$(ARENA) --mani $(MANI) --seme $(SEME) esperto esperto
 	$(ARENA) --mani $(MANI) --seme $(SEME) --regole assopigliatutto,assoscopa,rebello,napola esperto classico
-	$(ARENA) --mani $(MANI) --seme $(SEME) --regole assopigliatutto,assoscopa,rebello,napola classico avido
+	$(ARENA) --mani $(MANI) --seme $(SEME) --regole assopigliatutto,assoscopa,rebello,napola campione classico
 
 # Esperto against the fixed player under each combination of house rules.
 arena-regole: deps $(BUILD)/build.ninja

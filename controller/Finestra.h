@@ -16,8 +16,9 @@ namespace quintello {
 
 enum class Bottone { GiocaUtente, Procedi };              // the two "Ok" buttons
 enum class Obiettivo { Sette, Undici, Sedici, Ventuno };  // the target menu's items
-enum class Avversario { Classico, Esperto };              // the computer's way of playing
-inline constexpr int kAvversari = 2;
+// The computer's way of playing, in the order of its menu, weakest first.
+enum class Avversario { Principiante, Classico, Esperto, Campione };
+inline constexpr int kAvversari = 4;
 enum class Pulsanti { Ok, SiNo };
 enum class Icona { Nessuna, Informazione, Esclamazione, Critica };
 enum class Risposta { Ok, Si, No };

@@ -6,10 +6,12 @@
 
 #include "controller/Informazioni.h"
 #include "engine/Mazzo.h"
+#include "esperto/Campione.h"
 #include "esperto/Esperto.h"
 #include "esperto/Vista.h"
 #include "rules/ProponiPresa.h"
 #include "rules/SceltaComputer.h"
+#include "rules/SceltaPrincipiante.h"
 #include "scoring/FineMano.h"
 #include "scoring/Obiettivo.h"
 #include "scoring/StatusBar.h"
@@ -132,10 +134,19 @@ void Gioco::GiocaComputer() {
 
 std::optional<Scelta> Gioco::SceltaAvversario() {
   const InsiemeCarte mano = mano_.CarteIn(Giocatore::PC);
-  if (avversario_ == Avversario::Classico)
-    return SceltaComputer(mano, mano_.Terra(), mano_.RegoleInVigore());
   if (mano.Vuoto()) return std::nullopt;
-  return ScegliEsperto(VistaDi(mano_, Giocatore::PC), casoEsperto_);
+  switch (avversario_) {
+    case Avversario::Principiante:
+      return SceltaPrincipiante(mano_, Giocatore::PC, casoEsperto_);
+    case Avversario::Classico:
+      return SceltaComputer(mano, mano_.Terra(), mano_.RegoleInVigore());
+    case Avversario::Esperto:
+      return ScegliEsperto(VistaDi(mano_, Giocatore::PC), casoEsperto_);
+    case Avversario::Campione:
+      // Across the table sits a person.
+      return ScegliCampione(VistaDi(mano_, Giocatore::PC), Modello::Umano, casoEsperto_);
+  }
+  return std::nullopt;
 }
 
 void Gioco::procedi_Click() {
@@ -272,11 +283,17 @@ void Gioco::FaiDonazione() {
   finestra_.LaunchBrowser(kIndirizzoDonazione);
 }
 
+void Gioco::principiante_Click() {
+  ScegliAvversario(Avversario::Principiante);
+}
 void Gioco::classico_Click() {
   ScegliAvversario(Avversario::Classico);
 }
 void Gioco::esperto_Click() {
   ScegliAvversario(Avversario::Esperto);
+}
+void Gioco::campione_Click() {
+  ScegliAvversario(Avversario::Campione);
 }
 
 // The choice lives for the run, like the target, but no saved game holds it;
@@ -309,11 +326,14 @@ void Gioco::MostraRegole() {
   finestra_.MostraRegole(regoleScelte_, mano_.RegoleInVigore());
 }
 
-// In the user's turn: selects the card Esperto would play from the user's
+// In the user's turn: selects the card Campione would play from the user's
 // seat and clicks it on until its capture is the one proposed, and says why.
+// Across the table sits the fixed player when the opponent is "Classico",
+// otherwise a player Campione reads as it reads a person.
 void Gioco::suggerimento_Click() {
   if (!stato_.flag.giocatautente || stato_.carte.Conta(ManoUtente) == 0) return;
-  const Scelta scelta = ScegliEsperto(VistaDi(mano_, Giocatore::Utente), casoEsperto_);
+  const Modello modello = avversario_ == Avversario::Classico ? Modello::Classico : Modello::Umano;
+  const Scelta scelta = ScegliCampione(VistaDi(mano_, Giocatore::Utente), modello, casoEsperto_);
   SelezionaScelta(scelta);
   // Why, judged apart with draws of its own: asking never changes the game.
   Generatore caso(semeRevisione_);

@@ -66,8 +66,10 @@ class Gioco {
   void Command1_Click();
   void Command2_Click();
   // The opponent menu and the hint.
+  void principiante_Click();
   void classico_Click();
   void esperto_Click();
+  void campione_Click();
   void suggerimento_Click();
   // The house rules menu: each item switches its rule for the hands to come.
   void assopigliatutto_Click();
@@ -157,8 +159,9 @@ class Gioco {
 
   Finestra& finestra_;
   Generatore caso_;
-  // Esperto's samples draw from a generator of their own, seeded with the
-  // game's seed, so that asking for a hint never changes the deals to come.
+  // The draws of every computer player but the fixed one, and of the hint,
+  // come from a generator of their own, seeded with the game's seed, so
+  // that asking for a hint never changes the deals to come.
   Generatore casoEsperto_;
   Avversario avversario_ = Avversario::Classico;
   // The house rules chosen; each hand is dealt with those chosen by then.

@@ -5,9 +5,6 @@
 
 namespace quintello {
 
-namespace {
-
-// How many ways to pick k of n, stopping counting once past `tetto`.
 long QuanteScelte(int n, int k, long tetto) {
   long c = 1;
   for (int i = 1; i <= k; ++i) {
@@ -17,18 +14,6 @@ long QuanteScelte(int n, int k, long tetto) {
   return c;
 }
 
-// Visits every set of k cards out of `carte`, in a fixed order, until `f`
-// says stop; false then.
-bool OgniSottoinsieme(const std::vector<Carta>& carte, int k, std::size_t da, InsiemeCarte scelte,
-                      const std::function<bool(InsiemeCarte)>& f) {
-  if (k == 0) return f(scelte);
-  for (std::size_t i = da; i + k <= carte.size(); ++i)
-    if (!OgniSottoinsieme(carte, k - 1, i + 1, scelte | carte[i], f)) return false;
-  return true;
-}
-
-}  // namespace
-
 void PerOgniCampione(const Vista& vista, int campioni, Generatore& caso,
                      const std::function<bool(InsiemeCarte)>& f) {
   std::vector<Carta> ignote;
@@ -36,7 +21,7 @@ void PerOgniCampione(const Vista& vista, int campioni, Generatore& caso,
   const int sue = std::min<int>(vista.carteSue, static_cast<int>(ignote.size()));
   campioni = std::max(1, campioni);
   if (QuanteScelte(static_cast<int>(ignote.size()), sue, campioni) <= campioni) {
-    OgniSottoinsieme(ignote, sue, 0, {}, f);
+    OgniMano(vista.nonViste, sue, f);
     return;
   }
   for (int c = 0; c < campioni; ++c) {

@@ -24,8 +24,15 @@ class Ricerca {
   long nodi = 0;
   long limite = std::numeric_limits<long>::max();
   bool interrotta = false;
+  // How far the other side is expected to make the play that looks best to
+  // it at a glance (`Occhiata`) rather than the one worst for `io`: its
+  // replies are worth that blend of the two. 0: the worst, and alpha-beta.
+  double fiducia = 0;
 
  private:
+  // The other side to move, its replies judged by `fiducia`.
+  double Prevedi(Mano& mano, Giocatore chi);
+
   Giocatore io_;
 };
 

@@ -110,8 +110,8 @@ double NapolaAttesa(InsiemeCarte mie, InsiemeCarte sue) {
   return attesa;
 }
 
-// The cards that sweep a table when the next deal opens: those of the value
-// its cards add up to, and the aces when the ace takes all and that sweeps.
+}  // namespace
+
 InsiemeCarte CheSpazzano(const Mano& mano) {
   const InsiemeCarte terra = mano.Terra();
   InsiemeCarte buone;
@@ -121,8 +121,6 @@ InsiemeCarte CheSpazzano(const Mano& mano) {
     buone |= InsiemeCarte::DelValore(1);
   return buone;
 }
-
-}  // namespace
 
 double Somma(const Parti& parti) {
   double v = 0;
@@ -159,6 +157,12 @@ Parti StimaPerParti(const Mano& mano, Giocatore io) {
 
 double Stima(const Mano& mano, Giocatore io) {
   return Somma(StimaPerParti(mano, io));
+}
+
+double StimaPrese(const Mano& mano, Giocatore io) {
+  Parti parti = StimaPerParti(mano, io);
+  parti[static_cast<int>(Parte::RischioScopa)] = 0;
+  return Somma(parti);
 }
 
 double Valuta(const Mano& mano, Giocatore io) {

@@ -35,6 +35,13 @@ double Somma(const Parti& parti);
 // came out between 0.8 and 1.1.
 double Stima(const Mano& mano, Giocatore io);
 Parti StimaPerParti(const Mano& mano, Giocatore io);
+// The same without the table left: what the piles and the sweeps made so far
+// are worth, whoever plays next.
+double StimaPrese(const Mano& mano, Giocatore io);
+
+// The cards that sweep the table as it lies: those of the value its cards
+// add up to, and the aces when the ace takes all and that sweeps.
+InsiemeCarte CheSpazzano(const Mano& mano);
 
 // `io`'s points minus the other side's: the real count when the hand is
 // over (the table to the last capturer), otherwise the estimate.

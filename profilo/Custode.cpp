@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controller/Comandi.h"
 #include "engine/Mazzo.h"
 #include "scoring/Obiettivo.h"
 
@@ -20,7 +21,8 @@ Custode::Custode(std::optional<Profilo> profilo, ArchivioImpostazioni& archivio)
 
 void Custode::Avvia(Gioco& gioco) {
   statistiche_ = LeggiStatistiche();
-  if (scelte_.avversario == Avversario::Esperto) gioco.esperto_Click();
+  // The remembered opponent, chosen as its menu item would.
+  (gioco.*Comandi().at(NomeAvversario(scelte_.avversario)))();
   for (Regola r : kTutteLeRegole) gioco.ImpostaRegola(r, scelte_.regole[r]);
   bool ripresa = false;
   if (profilo_) {

@@ -148,9 +148,45 @@ std::optional<Statistiche> LeggiStatistiche(std::string_view testo) {
   return statistiche;
 }
 
+namespace {
+
+struct NomiAvversario {
+  Avversario avversario;
+  const char* nome;    // as the file, the settings and the driver write it
+  const char* titolo;  // as the window shows it
+};
+constexpr std::array<NomiAvversario, kAvversari> kNomiAvversari{{
+    {Avversario::Principiante, "principiante", "Principiante"},
+    {Avversario::Classico, "classico", "Classico"},
+    {Avversario::Esperto, "esperto", "Esperto"},
+    {Avversario::Campione, "campione", "Campione"},
+}};
+
+const NomiAvversario& NomiDi(Avversario avversario) {
+  for (const NomiAvversario& n : kNomiAvversari)
+    if (n.avversario == avversario) return n;
+  return kNomiAvversari[1];
+}
+
+}  // namespace
+
+const char* NomeAvversario(Avversario avversario) {
+  return NomiDi(avversario).nome;
+}
+
+std::optional<Avversario> AvversarioDiNome(std::string_view nome) {
+  for (const NomiAvversario& n : kNomiAvversari)
+    if (nome == n.nome) return n.avversario;
+  return std::nullopt;
+}
+
+std::string TitoloAvversario(Avversario avversario) {
+  return NomiDi(avversario).titolo;
+}
+
 std::vector<ChiaveStatistiche> ChiaviDaMostrare(const Statistiche& statistiche) {
   std::vector<ChiaveStatistiche> chiavi;
-  for (Avversario a : {Avversario::Classico, Avversario::Esperto}) chiavi.push_back({a});
+  for (const NomiAvversario& n : kNomiAvversari) chiavi.push_back({n.avversario});
   for (const auto& [chiave, conteggi] : statistiche)
     if (!chiave.regole.Standard()) chiavi.push_back(chiave);
   return chiavi;
@@ -161,20 +197,6 @@ std::string TitoloChiave(const ChiaveStatistiche& chiave) {
   if (!chiave.regole.Standard())
     titolo += " (" + ElencoRegole(chiave.regole, BreveRegola, ", ") + ")";
   return titolo;
-}
-
-const char* NomeAvversario(Avversario avversario) {
-  return avversario == Avversario::Esperto ? "esperto" : "classico";
-}
-
-std::optional<Avversario> AvversarioDiNome(std::string_view nome) {
-  for (const Avversario a : {Avversario::Classico, Avversario::Esperto})
-    if (nome == NomeAvversario(a)) return a;
-  return std::nullopt;
-}
-
-std::string TitoloAvversario(Avversario avversario) {
-  return avversario == Avversario::Esperto ? "Esperto" : "Classico";
 }
 
 std::vector<VoceStatistiche> Voci(const Conteggi& c) {

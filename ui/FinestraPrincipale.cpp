@@ -84,8 +84,10 @@ struct VoceAvversario {
   const char* testo;
   const char* nome;
 };
-constexpr std::array<VoceAvversario, kAvversari> kVociAvversario{
-    {{"&Classico", "classico"}, {"&Esperto", "esperto"}}};
+constexpr std::array<VoceAvversario, kAvversari> kVociAvversario{{{"&Principiante", "principiante"},
+                                                                  {"&Classico", "classico"},
+                                                                  {"&Esperto", "esperto"},
+                                                                  {"Ca&mpione", "campione"}}};
 
 QString Indicizzato(const char* nome, int indice) {
   return QStringLiteral("%1(%2)").arg(QLatin1StringView(nome)).arg(indice);

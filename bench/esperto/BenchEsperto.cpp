@@ -1,5 +1,6 @@
-// Time of one Esperto move on the hardest positions: a full hand and a full
-// table early in a hand, where it samples the most and searches deepest.
+// Time of one Esperto or Campione move on the hardest positions: a full hand
+// and a full table early in a hand, where they sample the most and search
+// deepest, and every move of whole hands.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,9 +10,11 @@
 
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
+#include "esperto/Campione.h"
 #include "esperto/Esperto.h"
 #include "esperto/Revisione.h"
 #include "rules/Mano.h"
+#include "rules/SceltaComputer.h"
 
 namespace quintello {
 namespace {
@@ -56,27 +59,54 @@ void Aperture(benchmark::State& state) {
 }
 BENCHMARK(Aperture)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// Campione on the same tables, modelling the fixed player (0) or a person
+// (1): before the other side has played, and after it has played one card by
+// the fixed rule, which Campione then reads.
+void ApertureCampione(benchmark::State& state) {
+  Mano mano = PosizioneIniziale(kAperture[state.range(0)], false);
+  if (state.range(2)) {
+    mano.ImpostaTurno(Giocatore::Utente);
+    mano.Applica(*SceltaComputer(mano.CarteIn(Giocatore::Utente), mano.Terra(), {}));
+  }
+  const Vista vista = VistaDi(mano, Giocatore::PC);
+  const Modello modello = state.range(1) ? Modello::Umano : Modello::Classico;
+  Generatore caso(1);
+  for (auto _ : state) benchmark::DoNotOptimize(ScegliCampione(vista, modello, caso));
+}
+BENCHMARK(ApertureCampione)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 double MsCPU() {
   timespec t{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-// Every move of Esperto over whole hands, Esperto in both seats, each timed
-// by the clock and by the thread's processor time, which other programs on
-// a shared machine do not inflate. The counters give the worst and the mean.
+// Every move of the searching player over whole hands, each timed by the
+// clock and by the thread's processor time, which other programs on a shared
+// machine do not inflate. The counters give the worst and the mean. Esperto
+// plays both seats (0); Campione plays against the fixed player (1) and
+// against Esperto (2), modelling each as it does in the game.
 void PartiteIntere(benchmark::State& state) {
   double peggiore = 0, totale = 0, peggioreCPU = 0;
   long mosse = 0;
+  const int chi = static_cast<int>(state.range(0));
   for (auto _ : state) {
     for (uint64_t seme = 1; seme <= 500; ++seme) {
       Generatore caso(seme);
       Mano mano(seme % 2 ? Giocatore::Utente : Giocatore::PC);
       mano.DaiPrimaSmazzata(caso);
       GiocaMano(mano, caso, [&](const Mano& m) {
+        const Vista vista = VistaDi(m, m.Turno());
+        if (chi == 1 && m.Turno() == Giocatore::Utente)
+          return *SceltaComputer(m.CarteIn(m.Turno()), m.Terra(), m.RegoleInVigore());
+        if (chi == 2 && m.Turno() == Giocatore::Utente) return ScegliEsperto(vista, caso);
         const auto inizio = std::chrono::steady_clock::now();
         const double inizioCPU = MsCPU();
-        const Scelta s = ScegliEsperto(VistaDi(m, m.Turno()), caso);
+        const Scelta s = chi == 0   ? ScegliEsperto(vista, caso)
+                         : chi == 1 ? ScegliCampione(vista, Modello::Classico, caso)
+                                    : ScegliCampione(vista, Modello::Umano, caso);
         peggioreCPU = std::max(peggioreCPU, MsCPU() - inizioCPU);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
@@ -92,7 +122,7 @@ void PartiteIntere(benchmark::State& state) {
   state.counters["peggiore_cpu_ms"] = peggioreCPU;
   state.counters["media_ms"] = totale / std::max(1L, mosse);
 }
-BENCHMARK(PartiteIntere)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PartiteIntere)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The review of whole hands, the user's seat judged: 200 seeded hands of
 // Esperto against itself, the worst and the mean time for one hand.

@@ -1,19 +1,24 @@
-// Esperto plays well, fairly and by the rules: the best play whenever every
-// card is known, the real count at the end of a hand, a clear margin over the
-// fixed player, a view of only its own seat, and a choice that cannot depend
-// on the cards its seat does not see.
+// Esperto and Campione play well, fairly and by the rules: the best play
+// whenever every card is known, the real count at the end of a hand, the
+// levels in order, a view of only their own seat, a choice that cannot
+// depend on the cards their seat does not see, and a reading of the other
+// side's plays that never rules out the hand it holds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <vector>
 
 #include "MettiCarte.h"
 #include "engine/Mazzo.h"
+#include "esperto/Campione.h"
 #include "esperto/Esperto.h"
+#include "esperto/Giudizio.h"
 #include "esperto/Revisione.h"
 #include "esperto/Valutazione.h"
 #include "rules/SceltaComputer.h"
+#include "rules/SceltaPrincipiante.h"
 #include "scoring/ContaPunti.h"
 
 namespace quintello {
@@ -32,6 +37,15 @@ Mano ManoGiocata(uint64_t seme, Scegli scegli) {
 Scelta Casuale(const Mano& m, Generatore& caso) {
   const std::vector<Scelta> mosse = m.MosseLegali();
   return mosse[caso.ParteIntera(static_cast<int>(mosse.size()))];
+}
+
+Scelta Classico(const Mano& m) {
+  return *SceltaComputer(m.CarteIn(m.Turno()), m.Terra(), m.RegoleInVigore());
+}
+
+// The computer's seat plays by the fixed rule, the user's at random.
+Scelta ClassicoControCasuale(const Mano& m, Generatore& caso) {
+  return m.Turno() == Giocatore::PC ? Classico(m) : Casuale(m, caso);
 }
 
 // `io`'s points minus the other's with both sides playing their best to the
@@ -97,21 +111,42 @@ constexpr int kSmazzate = 100;
 constexpr int kSmazzate = 300;
 #endif
 
-// Each deal played twice with the seats swapped, against the fixed player.
-TEST(ScegliEsperto, BeatsTheFixedPlayerByHalfAPointAHand) {
+using Giocatore_ = std::function<Scelta(const Mano&, Generatore&)>;
+
+// Each deal played twice with the seats swapped: the points a hand the first
+// player makes over the second.
+double Margine(const Giocatore_& primo, const Giocatore_& secondo) {
   double margine = 0;
   for (int d = 0; d < kSmazzate; ++d) {
-    for (Giocatore esperto : {Giocatore::PC, Giocatore::Utente}) {
+    for (Giocatore posto : {Giocatore::PC, Giocatore::Utente}) {
       Generatore suo(d);
       const Mano fine = ManoGiocata(1000 + d, [&](const Mano& m, Generatore&) {
-        if (m.Turno() == esperto) return ScegliEsperto(VistaDi(m, esperto), suo);
-        return *SceltaComputer(m.CarteIn(m.Turno()), m.Terra(), m.RegoleInVigore());
+        return (m.Turno() == posto ? primo : secondo)(m, suo);
       });
       const PuntiMano punti = PuntiDellaMano(fine);
-      margine += punti.Di(esperto) - punti.Di(Altro(esperto));
+      margine += punti.Di(posto) - punti.Di(Altro(posto));
     }
   }
-  EXPECT_GE(margine / (2 * kSmazzate), 0.5);
+  return margine / (2 * kSmazzate);
+}
+
+// Each level beats the one below it; Campione, reading the fixed player,
+// beats it by far more than Esperto does.
+TEST(Livelli, EachBeatsTheOneBelow) {
+  const Giocatore_ classico = [](const Mano& m, Generatore&) { return Classico(m); };
+  const double esperto =
+      Margine([](const Mano& m, Generatore& c) { return ScegliEsperto(VistaDi(m, m.Turno()), c); },
+              classico);
+  EXPECT_GE(esperto, 0.5);
+  EXPECT_GE(Margine(
+                [](const Mano& m, Generatore& c) {
+                  return ScegliCampione(VistaDi(m, m.Turno()), Modello::Classico, c);
+                },
+                classico),
+            esperto + 0.25);
+  EXPECT_GE(Margine(classico, [](const Mano& m,
+                                 Generatore& c) { return SceltaPrincipiante(m, m.Turno(), c); }),
+            0.3);
 }
 
 // At the end of a deal with cards left to deal, the estimate is one game
@@ -134,9 +169,10 @@ TEST(Stima, EitherSideSeesTheSameGame) {
 }
 
 // The other hand and the deck dealt again between them, same counts, leave
-// the choice of the seat to move as it was.
-TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
-  int posizioni = 0, diverse = 0;
+// the choice of the seat to move as it was: Esperto's, and Campione's reading
+// the fixed player's plays (from the user's seat) or a random player's.
+TEST(Scelte, SameChoiceWhateverTheSplitOfTheUnseenCards) {
+  int posizioni = 0, diverse = 0, lette = 0;
   for (uint64_t seme = 100; seme < 106; ++seme) {
     ManoGiocata(seme, [&](const Mano& m, Generatore& caso) {
       const Vista vista = VistaDi(m, m.Turno());
@@ -149,9 +185,16 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
       EXPECT_EQ(stessa, m) << "the view and the cards it hides make the hand";
       EXPECT_TRUE((vista.mano.Mazzo() | vista.mano.CarteIn(Altro(m.Turno()))).Vuoto());
       diverse += !(altra == m);
-      Generatore copia = caso;
-      const Scelta scelta = ScegliEsperto(vista, caso);
-      EXPECT_EQ(ScegliEsperto(VistaDi(altra, m.Turno()), copia), scelta);
+      const Modello modello = m.Turno() == Giocatore::Utente ? Modello::Classico : Modello::Umano;
+      lette += ModelloAvversario(vista, modello, 1).HaGiocato();
+      for (int chi = 0; chi < 2; ++chi) {
+        auto scegli = [&](const Vista& v, Generatore& c) {
+          return chi == 0 ? ScegliEsperto(v, c) : ScegliCampione(v, modello, c);
+        };
+        Generatore copia = caso, altraCopia = caso;
+        EXPECT_EQ(scegli(VistaDi(altra, m.Turno()), altraCopia), scegli(vista, copia));
+      }
+      const Scelta scelta = ClassicoControCasuale(m, caso);
       // The review of a play judges it on what the seat saw, too.
       if (posizioni % 5 == 0) {
         Generatore a(seme), b(seme);
@@ -168,6 +211,49 @@ TEST(ScegliEsperto, SameChoiceWhateverTheSplitOfTheUnseenCards) {
   }
   // Only the last deal, with an empty deck, leaves nothing to split.
   EXPECT_GT(diverse, posizioni / 2);
+  EXPECT_GT(lette, posizioni / 2);
+}
+
+// Reading the fixed player, the hand it holds always fits its plays in the
+// deal and many other hands do not; a person's model more often than not
+// makes that hand likelier than the average. Reading a random player as the fixed one, when no hand
+// fits Campione plays as Esperto does.
+TEST(ModelloAvversario, TheHandHeldFitsThePlaysSeen) {
+  int lette = 0, sopra = 0, nessuna = 0;
+  long mani = 0, escluse = 0;
+  for (uint64_t seme = 1; seme <= 20; ++seme) {
+    ManoGiocata(seme, [&](const Mano& m, Generatore& caso) {
+      const Vista vista = VistaDi(m, m.Turno());
+      const ModelloAvversario classico(vista, Modello::Classico, 1);
+      if (!classico.HaGiocato()) return ClassicoControCasuale(m, caso);
+      std::vector<double> pesi;
+      OgniMano(vista.nonViste, vista.carteSue,
+               [&](InsiemeCarte s) { pesi.push_back(classico.Verosimiglianza(s)); });
+      const InsiemeCarte vera = m.CarteIn(Altro(m.Turno()));
+      if (m.Turno() == Giocatore::PC) {
+        if (std::ranges::count(pesi, 0.0) < static_cast<long>(pesi.size())) return Classico(m);
+        ++nessuna;
+        Generatore a = caso, b = caso;
+        EXPECT_EQ(ScegliCampione(vista, Modello::Classico, a),
+                  ScegliEsperto(vista, b, ParametriCampione{}.ricerca));
+        return Classico(m);
+      }
+      ++lette;
+      EXPECT_GT(classico.Verosimiglianza(vera), 0) << "seme " << seme;
+      mani += static_cast<long>(pesi.size());
+      escluse += std::ranges::count(pesi, 0.0);
+      const ModelloAvversario umano(vista, Modello::Umano, ParametriCampione{}.temperatura);
+      double somma = 0;
+      OgniMano(vista.nonViste, vista.carteSue,
+               [&](InsiemeCarte s) { somma += umano.Verosimiglianza(s); });
+      sopra += umano.Verosimiglianza(vera) * static_cast<double>(pesi.size()) > somma;
+      return Casuale(m, caso);
+    });
+  }
+  EXPECT_GT(lette, 100);
+  EXPECT_GT(escluse, mani / 3);
+  EXPECT_GT(sopra, lette / 2);
+  EXPECT_GT(nessuna, 10);
 }
 
 // Positions of the last deal built on purpose, where every card is known:

@@ -12,6 +12,7 @@
 #include "Invarianti.h"
 #include "esperto/Esperto.h"
 #include "profilo/Custode.h"
+#include "esperto/Campione.h"
 #include "rules/ProponiPresa.h"
 
 namespace quintello {
@@ -74,9 +75,11 @@ TEST(PartiteCasuali, InvariantsHoldAfterEveryEvent) {
   fs::remove_all(file.string() + ".d");
 }
 
-// The hint selects the card Esperto would play from the user's seat and
-// cycles the proposal to its capture, whatever the opponent's hand holds.
-TEST(Suggerimento, SelectsEspertosCardAndCapture) {
+// The hint selects the card Campione would play from the user's seat,
+// reading the fixed player against "Classico" and a person against the
+// others, and cycles the proposal to its capture, whatever the opponent's
+// hand holds.
+TEST(Suggerimento, SelectsCampionesCardAndCapture) {
   int cicli = 0, giaProposte = 0;
   for (uint64_t seme = 1; seme <= 40; ++seme) {
     FinestraRegistrata f;
@@ -84,10 +87,12 @@ TEST(Suggerimento, SelectsEspertosCardAndCapture) {
     Gioco g(f, seme);
     g.Form_Load();
     if (g.Azioni().procedi) g.procedi_Click();
+    if (seme % 2) g.esperto_Click();
     f.PrendiEventi();
     const StatoPartita prima = g.Stato();
     Generatore caso(seme);  // the hint's draws start from the game's seed
-    const Scelta attesa = ScegliEsperto(VistaDi(g.ManoInCorso(), Giocatore::Utente), caso);
+    const Scelta attesa = ScegliCampione(VistaDi(g.ManoInCorso(), Giocatore::Utente),
+                                         seme % 2 ? Modello::Umano : Modello::Classico, caso);
     g.suggerimento_Click();
     const StatoPartita& dopo = g.Stato();
     ASSERT_GE(dopo.cartaselezionata, 0);

@@ -38,8 +38,9 @@ class GiocatoreCasuale {
       g.newpart_Click();
     } else {
       static constexpr const char* kMenu[] = {
-          "sette",   "undici",       "sedici", "ventuno",         "classico",  "esperto",
-          "suggerimento", "Info", "assopigliatutto", "assoscopa", "rebello", "napola"};
+          "sette",           "undici",    "sedici",   "ventuno",      "principiante",
+          "classico",        "esperto",   "campione", "suggerimento", "Info",
+          "assopigliatutto", "assoscopa", "rebello",  "napola"};
       (g.*Comandi().at(kMenu[caso_() % std::size(kMenu)]))();
     }
   }

@@ -2,6 +2,7 @@
 // closes, and tells a screen reader what happens and where the focus is.
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -130,8 +131,15 @@ void TestFinestra::comandiESpunte() {
   f_->SpuntaObiettivo(Obiettivo::Undici, false);  // the game's requests, as after loading
   f_->SpuntaObiettivo(Obiettivo::Ventuno, true);
   QCOMPARE(spuntate(), (QStringList{"classico", "ventuno"}));
-  // Each item reaches the game, and stays marked on a second click.
-  for (const char* nome : {"sette", "undici", "ventuno", "sedici", "esperto", "classico"}) {
+  // Each item reaches the game, and stays marked on a second click; the
+  // opponent's items in the order of their levels.
+  const QStringList avversari{"principiante", "classico", "esperto", "campione"};
+  QStringList voci;
+  auto* menu = qobject_cast<QMenu*>(Controllo<QAction>(*f_, QStringLiteral("classico"))->parent());
+  for (const QAction* voce : menu->actions()) voci << voce->objectName();
+  QCOMPARE(voci, avversari);
+  for (const char* nome : {"sette", "undici", "ventuno", "sedici", "esperto", "campione",
+                           "principiante", "classico"}) {
     auto* voce = Controllo<QAction>(*f_, QString::fromLatin1(nome));
     for (int click = 0; click < 2; ++click) voce->trigger();
     QVERIFY2(voce->isChecked(), nome);
@@ -139,8 +147,7 @@ void TestFinestra::comandiESpunte() {
     if (punti > 0)
       QCOMPARE(f_->gioco().Stato().puntivittoria, punti);
     else
-      QCOMPARE(f_->gioco().AvversarioScelto() == Avversario::Esperto,
-               voce->objectName() == "esperto");
+      QCOMPARE(avversari[static_cast<int>(f_->gioco().AvversarioScelto())], voce->objectName());
   }
   QCOMPARE(spuntate(), (QStringList{"classico", "sedici"}));
 }

@@ -82,9 +82,9 @@ void TestProfilo::statistiche() {
     QTimer::singleShot(0, dialogo, &QDialog::reject);  // closed whatever the checks find
     auto* tabella = Controllo<QTableWidget>(*dialogo, QStringLiteral("tabella"));
     QCOMPARE(dialogo->focusWidget(), tabella);
-    abbandonate << tabella->item(3, 1)->text();
+    abbandonate << tabella->item(3, 2)->text();
     Controllo<QPushButton>(*dialogo, QStringLiteral("Azzera"))->click();
-    abbandonate << tabella->item(3, 1)->text();
+    abbandonate << tabella->item(3, 2)->text();
   });
   Controllo<QAction>(*f, QStringLiteral("statistiche"))->trigger();
   QCOMPARE(abbandonate, (QStringList{"1", "0"}));

@@ -1,6 +1,7 @@
 #include "Giocatori.h"
 
 #include "rules/SceltaComputer.h"
+#include "rules/SceltaPrincipiante.h"
 
 namespace quintello::arena {
 
@@ -51,11 +52,23 @@ Scelta Casuale(const Mano& mano, Generatore& caso) {
 
 }  // namespace
 
-Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& parametri) {
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& esperto,
+                      const ParametriCampione& campione, const std::string& avversario) {
+  if (nome == "principiante") {
+    return [](const Mano& mano, Generatore& caso) {
+      return SceltaPrincipiante(mano, mano.Turno(), caso);
+    };
+  }
   if (nome == "classico") return Classico;
   if (nome == "esperto") {
-    return [parametri](const Mano& mano, Generatore& caso) {
-      return ScegliEsperto(VistaDi(mano, mano.Turno()), caso, parametri);
+    return [esperto](const Mano& mano, Generatore& caso) {
+      return ScegliEsperto(VistaDi(mano, mano.Turno()), caso, esperto);
+    };
+  }
+  if (nome == "campione") {
+    const Modello modello = avversario == "classico" ? Modello::Classico : Modello::Umano;
+    return [campione, modello](const Mano& mano, Generatore& caso) {
+      return ScegliCampione(VistaDi(mano, mano.Turno()), modello, caso, campione);
     };
   }
   if (nome == "avido") return Avido;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/Generatore.h"
-#include "esperto/Esperto.h"
+#include "esperto/Campione.h"
 #include "rules/Mano.h"
 #include "rules/Scelta.h"
 
@@ -14,8 +14,11 @@ namespace quintello::arena {
 
 using Strategia = std::function<Scelta(const Mano& mano, Generatore& caso)>;
 
-// "classico", "esperto" (searching as `parametri` say), "avido" or "casuale";
-// an empty function for any other name.
-Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& parametri = {});
+// "principiante", "classico", "esperto", "campione" (searching as `esperto`
+// and `campione` say), "avido" or "casuale"; an empty function for any other
+// name. Campione models its opponent `avversario` as it would in the game:
+// by the fixed rule when that is "classico", as a person otherwise.
+Strategia StrategiaDi(const std::string& nome, const ParametriEsperto& esperto = {},
+                      const ParametriCampione& campione = {}, const std::string& avversario = "");
 
 }  // namespace quintello::arena

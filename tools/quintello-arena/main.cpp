@@ -1,5 +1,7 @@
-// quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] [--traccia] FIRST
-// SECOND (--campioni sets Esperto's search, --regole the house rules,
+// quintello-arena [--mani N] [--seme S] [--campioni N] [--nodi N] [--temperatura T]
+// [--fiducia F] [--regole A,B] [--revisione] [--traccia] FIRST SECOND (--campioni and
+// --nodi set the samples and the budget of positions of Esperto and Campione,
+// --temperatura and --fiducia Campione's model of a person, --regole the house rules,
 // --revisione judges every play as the review of a hand does): plays N deals between two
 // players, each deal twice with the seats swapped (the same cards dealt in the
 // same order), and prints how many points a hand the first makes more than
@@ -110,11 +112,12 @@ struct Partite {
 };
 
 int Uso() {
-  std::fprintf(stderr,
-               "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--regole A,B] "
-               "[--revisione] [--traccia] PRIMO SECONDO\n"
-               "giocatori: classico, esperto, avido, casuale\n"
-               "regole: assopigliatutto, assoscopa, rebello, napola\n");
+  std::fprintf(
+      stderr,
+      "uso: quintello-arena [--mani N] [--seme S] [--campioni N] [--nodi N] [--temperatura T] "
+      "[--fiducia F] [--regole A,B] [--revisione] [--traccia] PRIMO SECONDO\n"
+      "giocatori: principiante, classico, esperto, campione, avido, casuale\n"
+      "regole: assopigliatutto, assoscopa, rebello, napola\n");
   return 2;
 }
 
@@ -127,7 +130,8 @@ int main(int argc, char** argv) {
   long mani = 2000;
   uint64_t seme = 1;
   std::vector<std::string> nomi;
-  ParametriEsperto parametri;
+  ParametriEsperto esperto;
+  ParametriCampione campione;
   bool traccia = false, rivedi = false;
   Regole regole;
   for (int i = 1; i < argc; ++i) {
@@ -140,20 +144,27 @@ int main(int argc, char** argv) {
       const std::optional<Regole> lette = LeggiNomiRegole(argv[++i]);
       if (!lette) return Uso();
       regole = *lette;
-    } else if ((a == "--mani" || a == "--seme" || a == "--campioni") && i + 1 < argc) {
+    } else if ((a == "--temperatura" || a == "--fiducia") && i + 1 < argc) {
+      char* fine = nullptr;
+      const double x = std::strtod(argv[++i], &fine);
+      if (*fine != '\0' || !(x >= 0 && x <= 100) || (a == "--temperatura" && x == 0)) return Uso();
+      (a == "--temperatura" ? campione.temperatura : campione.fiducia) = x;
+    } else if ((a == "--mani" || a == "--seme" || a == "--campioni" || a == "--nodi") &&
+               i + 1 < argc) {
       char* fine = nullptr;
       const unsigned long long n = std::strtoull(argv[++i], &fine, 10);
       if (*fine != '\0') return Uso();
       if (a == "--mani") mani = static_cast<long>(n);
       if (a == "--seme") seme = n;
-      if (a == "--campioni") parametri.campioni = static_cast<int>(n);
+      if (a == "--campioni") esperto.campioni = campione.ricerca.campioni = static_cast<int>(n);
+      if (a == "--nodi") esperto.nodiMassimi = campione.ricerca.nodiMassimi = static_cast<long>(n);
     } else {
       nomi.push_back(a);
     }
   }
   if (nomi.size() != 2 || mani <= 0) return Uso();
-  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], parametri), {}};
-  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], parametri), {}};
+  Giocatore_ primo{nomi[0], StrategiaDi(nomi[0], esperto, campione, nomi[1]), {}};
+  Giocatore_ secondo{nomi[1], StrategiaDi(nomi[1], esperto, campione, nomi[0]), {}};
   if (!primo.strategia || !secondo.strategia) return Uso();
   if (traccia) {
     // The first player at the computer's seat, who deals when the seed is odd.
