@@ -44,7 +44,7 @@ void Gioco::carica_Click() {
                 nome + "?"))
     return;
 
-  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata});
+  fatti_.push_back({.tipo = Fatto::Tipo::Abbandonata, .regole = mano_.RegoleInVigore()});
   const PartitaLetta letta = LeggiPartita(LeggiFileSalvataggio(nome), stato_);
   stato_ = letta.stato;
   MostraFlag();

@@ -91,7 +91,9 @@ TEST(Formato, HouseRulesLine) {
     const Regole& r = stato.regole;
     ASSERT_EQ(righe.size(), r.assoPigliaTutto || r.reBello || r.napola ? 78u : 77u);
     stato.regole.assoScopa = r.assoScopa && r.assoPigliaTutto;
-    if (righe.size() == 78) EXPECT_EQ(righe[77], "Regole: " + NomiRegole(stato.regole));
+    if (righe.size() == 78) {
+      EXPECT_EQ(righe[77], "Regole: " + NomiRegole(stato.regole));
+    }
     StatoPartita base;
     base.regole.napola = true;  // what the game played before the load never stays
     const PartitaLetta letta = LeggiPartita(file, base);
@@ -109,7 +111,9 @@ TEST(Formato, HouseRulesLine) {
   for (const auto& [riga, regole] : casi) {
     const PartitaLetta letta = LeggiPartita(standard + riga, StatoPartita{});
     EXPECT_EQ(letta.Completa(), regole.has_value()) << riga;
-    if (regole) EXPECT_EQ(letta.stato.regole, *regole) << riga;
+    if (regole) {
+      EXPECT_EQ(letta.stato.regole, *regole) << riga;
+    }
   }
 }
 
