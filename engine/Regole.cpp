@@ -56,9 +56,8 @@ std::string_view BreveRegola(Regola r) {
 std::string ElencoRegole(const Regole& regole, std::string_view (*nome)(Regola),
                          std::string_view separatore) {
   std::string nomi;
-  const Regole inVigore = regole.InVigore();
   for (Regola r : kTutteLeRegole) {
-    if (!inVigore[r]) continue;
+    if (!regole[r]) continue;
     if (!nomi.empty()) nomi += separatore;
     nomi += nome(r);
   }

@@ -42,11 +42,12 @@ std::string_view NomeRegola(Regola r);
 std::string_view TitoloRegola(Regola r);
 std::string_view BreveRegola(Regola r);
 
-// The rules in force named in order, separated by `separatore`; "" for none.
+// Every switch that is on, named in order, separated by `separatore`; "" for none.
 std::string ElencoRegole(const Regole& regole, std::string_view (*nome)(Regola),
                          std::string_view separatore);
+// The rules in force, as files and commands name them: "assopigliatutto,napola".
 inline std::string NomiRegole(const Regole& regole) {
-  return ElencoRegole(regole, NomeRegola, ",");
+  return ElencoRegole(regole.InVigore(), NomeRegola, ",");
 }
 std::optional<Regola> RegolaDiNome(std::string_view nome);
 // Reads names separated by commas or blanks; nullopt on a name it does not know.

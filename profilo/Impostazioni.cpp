@@ -39,15 +39,6 @@ std::optional<int> Intero(const Valori& valori, const char* chiave) {
   return valore;
 }
 
-// Every switch that is on, the sweep of the ace too when the ace itself is off:
-// it is the player's choice, kept for when the ace is chosen again.
-std::string NomiScelti(const Regole& regole) {
-  std::string nomi;
-  for (Regola r : kTutteLeRegole)
-    if (regole[r]) nomi += (nomi.empty() ? "" : ",") + std::string(NomeRegola(r));
-  return nomi;
-}
-
 }  // namespace
 
 Scelte ScelteDa(const Valori& valori) {
@@ -66,7 +57,9 @@ Valori ValoriDi(const Scelte& scelte) {
   return {{kVersione, kVersioneAttuale},
           {kAvversario, NomeAvversario(scelte.avversario)},
           {kObiettivo, std::to_string(scelte.puntivittoria)},
-          {kRegoleScelte, NomiScelti(scelte.regole)}};
+          // Every switch, the sweep of the ace too when the ace itself is off: the
+          // player's choice, kept for when the ace is chosen again.
+          {kRegoleScelte, ElencoRegole(scelte.regole, NomeRegola, ",")}};
 }
 
 std::optional<DimensioniFinestra> FinestraDa(const Valori& valori) {
